@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file reading and writing with the system's error text. Both throw
+// FileError.
+QByteArray readWholeFile(const QString &path);
+
+// Writes into a temporary file beside path and renames it over path only once
+// everything is on disk: a full disk or a crash leaves the old file or the
+// new one, never a torn one.
+void writeWholeFileAtomically(const QString &path, const QByteArray &bytes);
