@@ -1,0 +1,96 @@
+#include "training/Antwortvergleich.h"
+
+#include "data/TrimBlanks.h"
+
+#include <QStringList>
+
+namespace {
+
+// Each character's own upper-case form, one for one: "ß" stays "ß", as the
+// learner sees it, where a full mapping would make it "SS".
+QString SimpleUpper(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            result.append(QChar(QChar::highSurrogate(upper)));
+            result.append(QChar(QChar::lowSurrogate(upper)));
+            ++i;
+        } else {
+            result.append(c.toUpper());
+        }
+    }
+    return result;
+}
+
+QStringList TrimmedParts(const QString &text, QChar separator)
+{
+    QStringList parts = text.split(separator, Qt::SkipEmptyParts);
+    for (QString &part : parts)
+        part = trimmedBlanks(part);
+    return parts;
+}
+
+} // namespace
+
+QString CheckTrennung(const QString &S)
+{
+    QString s = S;
+    s.replace(QLatin1Char('|'), QLatin1String(" | "));
+    s.replace(QLatin1Char('&'), QLatin1String(" & "));
+    s = trimmedBlanks(s);
+
+    // Only blanks are merged; a TAB inside stays as it is.
+    QString result;
+    result.reserve(s.size());
+    bool afterBlank = false;
+    for (const QChar c : std::as_const(s)) {
+        const bool blank = c == QLatin1Char(' ');
+        if (!(blank && afterBlank))
+            result.append(c);
+        afterBlank = blank;
+    }
+    return result;
+}
+
+bool AntwortVergleichen(const QString &input, const QString &expected, bool GrossKleinS)
+{
+    const QString in = GrossKleinS ? input : SimpleUpper(input);
+    const QString ex = GrossKleinS ? expected : SimpleUpper(expected);
+    if (in == ex)
+        return true;
+
+    if (!ex.contains(QLatin1Char('&'))) {
+        const QStringList typed = TrimmedParts(in, QLatin1Char('|'));
+        if (typed.isEmpty())
+            return false;
+        const QStringList alternatives = TrimmedParts(ex, QLatin1Char('|'));
+        for (const QString &part : typed) {
+            if (!alternatives.contains(part))
+                return false;
+        }
+        return true;
+    }
+
+    const QStringList required = TrimmedParts(ex, QLatin1Char('&'));
+    if (required.isEmpty())
+        return false;
+    const QStringList typed = TrimmedParts(in, QLatin1Char('&'));
+    for (const QString &part : required) {
+        if (part.isEmpty())
+            return false;
+        bool found = false;
+        for (const QString &given : typed) {
+            if (given.contains(part)) {
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
