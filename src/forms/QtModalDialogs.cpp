@@ -1,0 +1,68 @@
+#include "forms/QtModalDialogs.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    QMessageBox box(QApplication::activeWindow());
+    switch (icon) {
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setWindowTitle(QStringLiteral("Information"));
+        break;
+    case MsgIcon::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle(QStringLiteral("Bestätigung"));
+        break;
+    case MsgIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle(QStringLiteral("Fehler"));
+        break;
+    }
+    box.setText(text);
+
+    // Our own buttons, so the texts are German whatever Qt's translations say.
+    QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr;
+    switch (buttons) {
+    case MsgButtons::Ok:
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        break;
+    case MsgButtons::YesNo:
+        yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        break;
+    case MsgButtons::YesNoCancel:
+        yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        break;
+    }
+    box.exec();
+
+    const auto *pressed = box.clickedButton();
+    if (pressed && pressed == yes)
+        return MsgResult::Yes;
+    if (pressed && pressed == no)
+        return MsgResult::No;
+    if (pressed && pressed == ok)
+        return MsgResult::Ok;
+    return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
+}
+
+bool QtModalDialogs::FontDialog(QFont &font, QWidget *parent)
+{
+    bool confirmed = false;
+    const QFont chosen = QFontDialog::getFont(&confirmed, font, parent);
+    if (confirmed)
+        font = chosen;
+    return confirmed;
+}

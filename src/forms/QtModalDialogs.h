@@ -1,0 +1,11 @@
+#pragma once
+
+#include "forms/ModalDialogs.h"
+
+// The real dialogs, with German buttons.
+class QtModalDialogs : public ModalDialogs
+{
+public:
+    MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+    bool FontDialog(QFont &font, QWidget *parent) override;
+};
