@@ -64,7 +64,10 @@ bool AntwortVergleichen(const QString &input, const QString &expected, bool Gros
         return true;
 
     if (!ex.contains(QLatin1Char('&'))) {
-        const QStringList typed = TrimmedParts(in, QLatin1Char('|'));
+        // Normalising put blanks between the bars, so "|||" became "| | |":
+        // those blank parts are no answer.
+        QStringList typed = TrimmedParts(in, QLatin1Char('|'));
+        typed.removeAll(QString());
         if (typed.isEmpty())
             return false;
         const QStringList alternatives = TrimmedParts(ex, QLatin1Char('|'));
