@@ -11,8 +11,8 @@
 namespace {
 
 // The caption of Button2 without "&" marks, named by the status hint.
-const QString NeuHinweis = QStringLiteral("Mit \"Neu\" kann begonnen werden");
-const QString LosGehts = QStringLiteral("Los gehts...");
+const QString StartHint = QStringLiteral("Mit \"Neu\" kann begonnen werden");
+const QString LetsGo = QStringLiteral("Los gehts...");
 
 // 1234567 -> "1.234.567"
 QString GroupThousands(int n)
@@ -75,8 +75,8 @@ void Training::setAktZeile(int V)
 
     QString a = Daten.at(2 * FAktZeile - 2);
     QString b = Daten.at(2 * FAktZeile - 1);
-    const int anzeigetyp = w.Anzeigetyp();
-    if (anzeigetyp == 2 || (anzeigetyp == 3 && w.Random(2) == 1))
+    const int direction = w.Anzeigetyp();
+    if (direction == 2 || (direction == 3 && w.Random(2) == 1))
         std::swap(a, b);
 
     if (w.Lerntyp()) {
@@ -116,11 +116,11 @@ void Training::MenuAktNeuClick()
         if (!Dateien.isEmpty() && QFileInfo::exists(iniPfad())) {
             DatenEinlesen(*this, w);
         } else {
-            const bool gewaehlt = w.MenuEinstDateienOhneSender();
+            const bool chosen = w.MenuEinstDateienOhneSender();
             w.MenuEinstOptionenClick();
             // Cancelled: what Daten still holds is the rest of an earlier
             // training with its counters, not a new one.
-            if (!gewaehlt)
+            if (!chosen)
                 return;
         }
     } catch (...) {
@@ -137,9 +137,9 @@ void Training::MenuAktNeuClick()
     w.WavAbspielen(QStringLiteral("Starte.wav"), false);
     setAktZeile(w.ZufallS() ? w.Random(int(Daten.size() / 2)) + 1 : 1);
     Fehleingabe = 0;
-    setStatusText(LosGehts);
+    setStatusText(LetsGo);
     ClearLog();
-    setRichEditText(LosGehts);
+    setRichEditText(LetsGo);
     UpdateMenus();
     // Shown once more now that the log is reset (with "X-X" its direction
     // is drawn anew).
@@ -172,25 +172,25 @@ void Training::MenuAktFertigClick()
                      MsgButtons::YesNo) != MsgResult::Yes)
         return;
     setRichEditText(QStringLiteral("Ich bin fertig."));
-    setStatusText(NeuHinweis);
+    setStatusText(StartHint);
     setAktZeile(int(Daten.size()));
 }
 
 void Training::EndTraining()
 {
     w.WavAbspielen(QStringLiteral("Fertig.wav"), false);
-    const int eintraege = MaxAnz / 2;
+    const int entries = MaxAnz / 2;
     const QString summary =
         QStringLiteral("Das Training ist abgeschlossen!\r\nEinträge: %1\r\nRichtig: %2\r\n"
                        "Falsch: %3\r\nÜbersprungen: %4")
-            .arg(eintraege)
+            .arg(entries)
             .arg(RichtigAnz)
             .arg(FalschAnz)
-            .arg(eintraege - RichtigAnz - FalschAnz);
+            .arg(entries - RichtigAnz - FalschAnz);
     w.MessageDlg(summary, MsgIcon::Information, MsgButtons::Ok);
     setAktZeile(0);
     UpdateMenus();
-    setStatusText(NeuHinweis);
+    setStatusText(StartHint);
     QString logLine = summary;
     logLine.replace(QLatin1String("\r\n"), QLatin1String(", "));
     logLine.replace(QLatin1String("!,"), QLatin1String("!"));
@@ -210,18 +210,18 @@ void Training::EndTraining()
 void Training::MenuAktPruefenClick()
 {
     // Only reached with "Prüfen" disabled: no entry, learn mode or nothing typed.
-    if (!PruefenMoeglich()) {
+    if (!CanJudgeAnswer()) {
         w.MessageBeep();
         return;
     }
     const QString input = CheckTrennung(Eingabe());
-    const QString frage = w.Edit1Text();
+    const QString question = w.Edit1Text();
     if (AntwortVergleichen(input, ErgebnisText)) {
         // The last entry's cue must end before "Fertig.wav" would cut it off.
         w.WavAbspielen(QStringLiteral("Richtig.wav"), StatusZeileText() == 1);
         ++RichtigAnz;
         setRichEditText(QStringLiteral("\"%1\" ist richtig! \"%2\" heißt \"%3\".")
-                            .arg(input, frage, ErgebnisText));
+                            .arg(input, question, ErgebnisText));
         Fehleingabe = 0;
         MoveOn();
     } else {
@@ -230,7 +230,7 @@ void Training::MenuAktPruefenClick()
         w.WavAbspielen(QStringLiteral("Falsch.wav"), true);
         UeberspringeTextS = false;
         setRichEditText(QStringLiteral("\"%1\" ist falsch! \"%2\" heißt \"%3\".")
-                            .arg(input, frage, ErgebnisText));
+                            .arg(input, question, ErgebnisText));
         ++FalschAnz;
         MenuAktWeiterClick();
     }
@@ -244,7 +244,7 @@ void Training::MenuDateiSpeichernClick()
     w.DateiBearbeiten(QString(), QStringLiteral("Fehlerdatei"), text);
 }
 
-bool Training::PruefenMoeglich() const
+bool Training::CanJudgeAnswer() const
 {
     return !w.Lerntyp() && AktZeile() > 0 && !Eingabe().isEmpty();
 }
@@ -253,7 +253,7 @@ void Training::UpdateMenus()
 {
     w.SetEnabled(Command::MenuDateiSpeichern, !FalschDaten.isEmpty());
     w.SetEdit2ReadOnly(w.Lerntyp() || AktZeile() == 0);
-    const bool pruefen = PruefenMoeglich();
+    const bool pruefen = CanJudgeAnswer();
     w.SetEnabled(Command::Button1, pruefen);
     // Enter belongs to "Prüfen"; on "Neu", "Überspringen" or "Fertig" it
     // must neither check nor press the button.
@@ -277,7 +277,7 @@ void Training::ResetToIdle()
 {
     Fehleingabe = 0;
     setAktZeile(0);
-    setStatusText(NeuHinweis);
+    setStatusText(StartHint);
     ClearLog();
     setRichEditText(FStatusText + QLatin1Char('.'));
 }
@@ -307,14 +307,14 @@ void Training::setStatusText(const QString &text)
 
 void Training::setRichEditText(const QString &text)
 {
-    ++logZeilen;
-    w.InsertLogLineAtTop(QString::number(logZeilen) + QLatin1String(".: ") + text);
+    ++logLineCount;
+    w.InsertLogLineAtTop(QString::number(logLineCount) + QLatin1String(".: ") + text);
     w.LogCaretToStart();
 }
 
 void Training::ClearLog()
 {
-    logZeilen = 0;
+    logLineCount = 0;
     w.ClearLog();
 }
 

@@ -63,7 +63,7 @@ public:
     QString Eingabe() const;
 
     // Whether "Prüfen" can judge now: test mode, an entry shown, an answer typed.
-    bool PruefenMoeglich() const;
+    bool CanJudgeAnswer() const;
 
 private:
     void MoveOn();
@@ -75,5 +75,5 @@ private:
     int FAktZeile = 0;
     int FStatusZeileText = 0;
     QString FStatusText;
-    int logZeilen = 0; // lines in the log since it was last cleared
+    int logLineCount = 0; // lines in the log since it was last cleared
 };

@@ -67,7 +67,7 @@ struct Fixture
     void answer(const QString &typed)
     {
         type(typed);
-        QVERIFY(t.PruefenMoeglich());
+        QVERIFY(t.CanJudgeAnswer());
         t.MenuAktPruefenClick();
     }
 
