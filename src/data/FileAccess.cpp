@@ -28,13 +28,22 @@ QByteArray readWholeFile(const QString &path)
 
 void writeWholeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // Unbuffered: QSaveFile does not notice a write that fails while close()
+    // flushes its buffer and would rename the torn file over the old one. So
+    // every byte goes out here, where a failure can be seen.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString text = file.errorString();
-        file.cancelWriting();
-        fail(path, text);
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A short write (a full disk) is followed by one that reports why.
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString text = file.errorString();
+            file.cancelWriting();
+            fail(path, text);
+        }
+        written += n;
     }
     if (!file.commit())
         fail(path, file.errorString());

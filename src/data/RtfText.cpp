@@ -232,8 +232,10 @@ private:
 
     void readHexCharacter()
     {
-        if (pos + 1 >= size)
+        if (pos + 1 >= size) {
+            pos = size; // cut off inside the escape
             return;
+        }
         const int high = hexValue(in[pos]);
         const int low = hexValue(in[pos + 1]);
         if (high < 0 || low < 0)

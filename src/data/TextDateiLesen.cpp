@@ -30,7 +30,7 @@ QString decodedText(QByteArrayView bytes, int kind)
 {
     switch (kind) {
     case TextKind::Utf8Mark:
-        return QString::fromUtf8(bytes.sliced(3));
+        return decode(bytes.sliced(3), QStringDecoder::Utf8);
     case TextKind::ByteOrderMark:
         // UTF-32 marks first: FF FE 00 00 also begins like UTF-16.
         if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)))
