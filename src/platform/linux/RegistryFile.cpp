@@ -209,8 +209,12 @@ void classify(QStringView data, RegistryFileValue &value)
 
 QByteArray formatValue(const RegistryFileValue &value)
 {
-    if (value.kind == RegistryValueKind::Other)
-        return value.lines;
+    if (value.kind == RegistryValueKind::Other) {
+        // Hex data cut off after a continuation backslash would swallow the
+        // next line; a blank line ends it where it ended before.
+        const QByteArray last = value.lines.mid(value.lines.lastIndexOf('\n') + 1).trimmed();
+        return last.endsWith('\\') ? value.lines + '\n' : value.lines;
+    }
     QByteArray line = value.name.isEmpty() ? QByteArray("@")
                                            : '"' + escaped(value.name).toUtf8() + '"';
     line += '=';
