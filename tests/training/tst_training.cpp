@@ -127,6 +127,7 @@ private slots:
     void neuWithoutIniOpensTheDialogs();
     void neuCancelledStartsNothing();
     void neuWithUnreadableFileLeavesNoEntryShown();
+    void neuWithNothingLoadedStartsNothing_data();
     void neuWithNothingLoadedStartsNothing();
     void pruefenWithoutEntryOnlyBeeps();
     void updateMenus_data();
@@ -647,14 +648,33 @@ void TrainingTest::neuWithUnreadableFileLeavesNoEntryShown()
     QCOMPARE(f.t.StatusZeileText(), 0);
 }
 
+void TrainingTest::neuWithNothingLoadedStartsNothing_data()
+{
+    QTest::addColumn<QStringList>("sides");
+    QTest::addColumn<bool>("oddMessage");
+    QTest::newRow("one line") << QStringList{QStringLiteral("Haus")} << false;
+    QTest::newRow("odd line count") << dreiEintraege.mid(0, 3) << true;
+}
+
+// Files that give no entries start no training; the odd one is reported
+// through the window's message box.
 void TrainingTest::neuWithNothingLoadedStartsNothing()
 {
+    QFETCH(QStringList, sides);
+    QFETCH(bool, oddMessage);
     Fixture f;
-    f.choose({QStringLiteral("nur eine Zeile")});
+    const QString path = f.choose(sides);
+    if (oddMessage)
+        f.w.answers = {MsgResult::Ok};
     f.t.MenuAktNeuClick();
     QVERIFY(f.t.Daten.isEmpty());
     QCOMPARE(f.t.AktZeile(), 0);
-    QVERIFY(f.w.calls.isEmpty());
+    QStringList expected;
+    if (oddMessage)
+        expected << QStringLiteral("MessageDlg In \"%1\" befindet sich eine ungerade "
+                                   "Datensatzanzahl!").arg(path);
+    QCOMPARE(f.w.calls, expected);
+    QVERIFY(f.scriptsUsedUp());
 }
 
 void TrainingTest::pruefenWithoutEntryOnlyBeeps()
