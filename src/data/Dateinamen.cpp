@@ -5,7 +5,7 @@
 #include "data/FileError.h"
 #include "data/FilenamesIni.h"
 #include "data/MessageDialog.h"
-#include "data/TextDateiLesen.h"
+#include "data/RecognisedText.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,10 @@ void makeWritable(const QString &path)
 
 QString iniText(const QString &iniPfad)
 {
-    return QFileInfo::exists(iniPfad) ? recognisedTextOfFileBytes(readWholeFile(iniPfad)) : QString();
+    if (!QFileInfo::exists(iniPfad))
+        return QString();
+    const QByteArray bytes = readWholeFile(iniPfad);
+    return RecognisedText(bytes).whole();
 }
 
 // Throws FileError.

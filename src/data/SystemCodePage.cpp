@@ -1,6 +1,7 @@
 #include "data/SystemCodePage.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -17,9 +18,11 @@ constexpr char16_t characterOf(unsigned char byte)
     return byte >= 0x80 && byte <= 0x9F ? upperControlRange[byte - 0x80] : char16_t(byte);
 }
 
-// -1 when the code page has no byte for the character.
-int byteOf(char16_t c)
+} // namespace
+
+int systemCodePageByte(QChar character)
 {
+    const char16_t c = character.unicode();
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
     for (int i = 0; i < int(upperControlRange.size()); ++i) {
@@ -29,38 +32,26 @@ int byteOf(char16_t c)
     return -1;
 }
 
-// Returns false at the first lacking character unless it may be replaced.
-bool encode(QStringView text, QByteArray &bytes, bool replaceLacking)
-{
-    bytes.resize(text.size());
-    char *out = bytes.data();
-    const char16_t *in = text.utf16();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = in[i];
-        if (c < 0x80) {
-            out[i] = char(c);
-            continue;
-        }
-        const int b = byteOf(c);
-        if (b < 0) {
-            if (!replaceLacking)
-                return false;
-            out[i] = '?';
-        } else {
-            out[i] = char(b);
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 QString fromSystemCodePage(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Latin-1 differs only in 80..9F: Qt's fast Latin-1 decoding first, then
+    // those bytes mended, found eight at a time (bit 7 set, bits 6 and 5 not).
+    QString text = QString::fromLatin1(bytes);
+    if (text.isEmpty())
+        return text;
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const unsigned char *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 eight;
+        std::memcpy(&eight, in + i, sizeof eight);
+        if ((eight & ~(eight << 1) & ~(eight << 2) & 0x8080808080808080ULL) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 8; ++k)
+            out[k] = characterOf(in[k]);
+    }
+    for (; i < size; ++i)
         out[i] = characterOf(in[i]);
     return text;
 }
@@ -72,12 +63,11 @@ QChar systemCodePageCharacter(unsigned char byte)
 
 QByteArray toSystemCodePage(QStringView text)
 {
-    QByteArray bytes;
-    encode(text, bytes, true);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = systemCodePageByte(text[i]);
+        out[i] = b < 0 ? '?' : char(b);
+    }
     return bytes;
-}
-
-bool toSystemCodePageExactly(QStringView text, QByteArray &bytes)
-{
-    return encode(text, bytes, false);
 }

@@ -12,8 +12,8 @@
 QString fromSystemCodePage(QByteArrayView bytes);
 QChar systemCodePageCharacter(unsigned char byte);
 
+// The byte of a character, -1 when the code page lacks it.
+int systemCodePageByte(QChar character);
+
 // Characters the code page lacks become "?".
 QByteArray toSystemCodePage(QStringView text);
-
-// false, leaving bytes unspecified, when a character is lacking.
-bool toSystemCodePageExactly(QStringView text, QByteArray &bytes);

@@ -8,6 +8,9 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QSysInfo>
+
+#include <cstring>
 
 namespace {
 
@@ -20,17 +23,38 @@ QString decode(QByteArrayView bytes, QStringDecoder::Encoding encoding)
 {
     // Stateless: a cut-off last character becomes a replacement mark instead
     // of vanishing. A second mark after the first one belongs to the text.
+    // (UTF-8 has its own decodeUtf8.)
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless
                                          | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
 
-// The text with the line breaks of the file.
-QString decodedText(QByteArrayView bytes, int kind)
+// UTF-16 is copied unit by unit, lone surrogates included, as the program
+// wrote it; a cut-off last unit becomes a replacement mark.
+QString decodeUtf16(QByteArrayView bytes, QSysInfo::Endian order)
 {
-    switch (kind) {
+    const qsizetype units = bytes.size() / 2;
+    QString text(units + bytes.size() % 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (order == QSysInfo::ByteOrder) {
+        std::memcpy(out, bytes.data(), units * 2);
+    } else {
+        const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = char16_t(in[2 * i] << 8 | in[2 * i + 1]);
+    }
+    if (bytes.size() % 2)
+        out[units] = QChar::ReplacementCharacter;
+    return text;
+}
+
+} // namespace
+
+QString decodedFileText(QByteArrayView bytes)
+{
+    switch (textKindOf(bytes)) {
     case TextKind::Utf8Mark:
-        return decode(bytes.sliced(3), QStringDecoder::Utf8);
+        return decodeUtf8(bytes.sliced(3));
     case TextKind::ByteOrderMark:
         // UTF-32 marks first: FF FE 00 00 also begins like UTF-16.
         if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)))
@@ -38,16 +62,14 @@ QString decodedText(QByteArrayView bytes, int kind)
         if (startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4)))
             return decode(bytes.sliced(4), QStringDecoder::Utf32BE);
         if (startsWith(bytes, "\xFF\xFE"))
-            return decode(bytes.sliced(2), QStringDecoder::Utf16LE);
-        return decode(bytes.sliced(2), QStringDecoder::Utf16BE);
+            return decodeUtf16(bytes.sliced(2), QSysInfo::LittleEndian);
+        return decodeUtf16(bytes.sliced(2), QSysInfo::BigEndian);
     case TextKind::Rtf:
         return rtfToPlainText(bytes);
     default:
         return fromSystemCodePage(bytes);
     }
 }
-
-} // namespace
 
 int textKindOf(QByteArrayView bytes)
 {
@@ -79,21 +101,5 @@ QString TextDateiLesen(const QString &path)
 
 QString textOfFileBytes(QByteArrayView bytes)
 {
-    return linesWithCrLf(decodedText(bytes, textKindOf(bytes)));
-}
-
-QString recognisedTextOfFileBytes(QByteArrayView bytes)
-{
-    const int kind = textKindOf(bytes);
-    if (kind != TextKind::EightBit)
-        return Utf8Erkennen(decodedText(bytes, kind));
-    switch (utf8Test(bytes)) {
-    case Utf8TestResult::Ascii:
-        return QString::fromLatin1(bytes);
-    case Utf8TestResult::Utf8:
-        return QString::fromUtf8(bytes);
-    case Utf8TestResult::NotUtf8:
-        break;
-    }
-    return fromSystemCodePage(bytes);
+    return linesWithCrLf(decodedFileText(bytes));
 }

@@ -27,7 +27,5 @@ QString TextDateiLesen(const QString &path);
 // What TextDateiLesen gives for a file holding these bytes.
 QString textOfFileBytes(QByteArrayView bytes);
 
-// Utf8Erkennen(textOfFileBytes(bytes)) with the line breaks of the file left
-// as they are: the loader splits the lines itself, and an 8-bit file is
-// tested for UTF-8 on its bytes directly instead of decoding it twice.
-QString recognisedTextOfFileBytes(QByteArrayView bytes);
+// The same text with the line breaks of the file.
+QString decodedFileText(QByteArrayView bytes);

@@ -2,55 +2,58 @@
 
 #include "data/SystemCodePage.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 
-bool isContinuation(unsigned char b, unsigned char low = 0x80, unsigned char high = 0xBF)
+// byteAt(i) gives the byte at i, or -1 where there is none (a character the
+// code page lacks): such a place fits no form.
+bool inRange(int b, int low = 0x80, int high = 0xBF)
 {
     return b >= low && b <= high;
 }
 
-// Length of the valid sequence starting at in[i], 0 if there is none. The
-// table is the loader's own, kept byte for byte: it lets encoded surrogates
-// (ED A0..BF) through, which the decoder then turns into replacement marks.
-qsizetype sequenceLength(const unsigned char *in, qsizetype i, qsizetype size)
+// Length of the valid form starting at i, 0 if there is none. The table is the
+// loader's own, kept byte for byte: it lets encoded surrogates (ED A0..BF)
+// through, which the decoder then turns into replacement marks.
+template<typename ByteAt>
+qsizetype formLength(const ByteAt &byteAt, qsizetype i, qsizetype size)
 {
-    const unsigned char b = in[i];
+    const int b = byteAt(i);
     const qsizetype left = size - i - 1;
-    if (b < 0x80)
+    if (inRange(b, 0x00, 0x7F))
         return 1;
-    if (b >= 0xC2 && b <= 0xDF)
-        return left >= 1 && isContinuation(in[i + 1]) ? 2 : 0;
-    if (b == 0xE0)
-        return left >= 2 && isContinuation(in[i + 1], 0xA0) && isContinuation(in[i + 2]) ? 3 : 0;
-    if (b >= 0xE1 && b <= 0xEF)
-        return left >= 2 && isContinuation(in[i + 1]) && isContinuation(in[i + 2]) ? 3 : 0;
-    if (b == 0xF0 || b == 0xF4 || (b >= 0xF1 && b <= 0xF3)) {
-        const unsigned char low = b == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = b == 0xF4 ? 0x8F : 0xBF;
-        return left >= 3 && isContinuation(in[i + 1], low, high) && isContinuation(in[i + 2])
-                       && isContinuation(in[i + 3])
+    if (inRange(b, 0xC2, 0xDF))
+        return left >= 1 && inRange(byteAt(i + 1)) ? 2 : 0;
+    if (inRange(b, 0xE0, 0xEF)) {
+        const int low = b == 0xE0 ? 0xA0 : 0x80;
+        return left >= 2 && inRange(byteAt(i + 1), low) && inRange(byteAt(i + 2)) ? 3 : 0;
+    }
+    if (inRange(b, 0xF0, 0xF4)) {
+        const int low = b == 0xF0 ? 0x90 : 0x80;
+        const int high = b == 0xF4 ? 0x8F : 0xBF;
+        return left >= 3 && inRange(byteAt(i + 1), low, high) && inRange(byteAt(i + 2))
+                       && inRange(byteAt(i + 3))
                    ? 4
                    : 0;
     }
     return 0;
 }
 
-// Index of the first byte at or above 80, scanning eight bytes at a time.
-qsizetype firstHighByte(const unsigned char *in, qsizetype size)
+// skipAscii(i) gives the first place at or after i that is not below 80.
+template<typename ByteAt, typename SkipAscii>
+Utf8TestResult test(const ByteAt &byteAt, const SkipAscii &skipAscii, qsizetype size)
 {
-    qsizetype i = 0;
-    for (; i + 8 <= size; i += 8) {
-        quint64 word;
-        std::memcpy(&word, in + i, 8);
-        if (word & 0x8080808080808080ULL)
-            break;
+    qsizetype i = skipAscii(0);
+    if (i == size)
+        return Utf8TestResult::Ascii;
+    while (i < size) {
+        const qsizetype length = formLength(byteAt, i, size);
+        if (length == 0)
+            return Utf8TestResult::NotUtf8;
+        i = length == 1 ? skipAscii(i + 1) : i + length;
     }
-    while (i < size && in[i] < 0x80)
-        ++i;
-    return i;
+    return Utf8TestResult::Utf8;
 }
 
 } // namespace
@@ -59,32 +62,48 @@ Utf8TestResult utf8Test(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
-    qsizetype i = firstHighByte(in, size);
-    if (i == size)
-        return Utf8TestResult::Ascii;
-    while (i < size) {
-        const qsizetype length = sequenceLength(in, i, size);
-        if (length == 0)
-            return Utf8TestResult::NotUtf8;
-        i += length;
-        if (length == 1)
-            i += firstHighByte(in + i, size - i);
-    }
-    return Utf8TestResult::Utf8;
+    const auto byteAt = [in](qsizetype i) { return int(in[i]); };
+    const auto skipAscii = [in, size](qsizetype i) {
+        for (; i + 8 <= size; i += 8) { // eight bytes at a time
+            quint64 word;
+            std::memcpy(&word, in + i, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+        }
+        while (i < size && in[i] < 0x80)
+            ++i;
+        return i;
+    };
+    return test(byteAt, skipAscii, size);
+}
+
+bool isMisreadUtf8(QStringView text)
+{
+    // The test runs on the code page's bytes of the characters as they come,
+    // so a text that fails early costs no conversion.
+    const QChar *in = text.data();
+    const qsizetype size = text.size();
+    const auto byteAt = [in](qsizetype i) { return systemCodePageByte(in[i]); };
+    const auto skipAscii = [in, size](qsizetype i) {
+        while (i < size && in[i].unicode() < 0x80)
+            ++i;
+        return i;
+    };
+    return test(byteAt, skipAscii, size) == Utf8TestResult::Utf8;
+}
+
+QString decodeUtf8(QByteArrayView bytes)
+{
+    // QString::fromUtf8 is Qt's fast decoder but drops a leading mark.
+    QString text = QString::fromUtf8(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(0xFEFF));
+    return text;
 }
 
 QString Utf8Erkennen(const QString &text)
 {
-    // A character the 8-bit code page lacks cannot come from reading bytes as
-    // 8-bit text, so such a text is left alone instead of losing that
-    // character to a "?".
-    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii)
-        return text;
-    QByteArray bytes;
-    if (!toSystemCodePageExactly(text, bytes))
-        return text;
-    if (utf8Test(bytes) != Utf8TestResult::Utf8)
-        return text;
-    return QString::fromUtf8(bytes);
+    // A character the code page lacks fails the test, so such a text is left
+    // alone instead of losing that character to a "?".
+    return isMisreadUtf8(text) ? decodeUtf8(toSystemCodePage(text)) : text;
 }

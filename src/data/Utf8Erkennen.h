@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // What a byte sequence is by the UTF-8 test of the loader.
 enum class Utf8TestResult {
@@ -11,6 +12,15 @@ enum class Utf8TestResult {
 };
 
 Utf8TestResult utf8Test(QByteArrayView bytes);
+
+// Whether the code page's bytes of text pass the test with some byte above 80:
+// then Utf8Erkennen decodes them again. A text with a character the code page
+// lacks cannot come from reading bytes as 8-bit text and never passes.
+bool isMisreadUtf8(QStringView text);
+
+// UTF-8 decoding that keeps a U+FEFF at the start as text (a file's own mark
+// is taken off before) and marks invalid sequences with replacement marks.
+QString decodeUtf8(QByteArrayView bytes);
 
 // A text that was read as 8-bit text but whose bytes are really UTF-8 is
 // decoded again as UTF-8; any other text comes back unchanged.
