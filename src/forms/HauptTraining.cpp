@@ -1,0 +1,240 @@
+// What the training asks of the main window: its fields, focus, commands,
+// log, status bar, settings and dialogs.
+
+#include "forms/Haupt.h"
+
+#include "data/Dateinamen.h"
+#include "data/Datenordner.h"
+#include "forms/ModalDialogs.h"
+#include "forms/TrainingSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+// More would not fit into a message box on the screen.
+constexpr int shownEntries = 25;
+
+// "A = B" per entry from the lines of an entry list, side A and side B in turn.
+QString entryLines(const QString &Eintraege)
+{
+    const QStringList lines = Eintraege.split(QStringLiteral("\r\n"));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2)
+        entries.append(lines.at(i) + QStringLiteral(" = ") + lines.at(i + 1));
+    if (entries.size() <= shownEntries)
+        return entries.join(QStringLiteral("\r\n"));
+    const qsizetype more = entries.size() - shownEntries;
+    return entries.first(shownEntries).join(QStringLiteral("\r\n"))
+        + QStringLiteral("\r\n... und %1 weitere").arg(more);
+}
+
+} // namespace
+
+MsgResult TForm1::MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    return m_dialogs.MessageDlg(text, icon, buttons);
+}
+
+QString TForm1::Edit1Text() const
+{
+    return Edit1->text();
+}
+
+void TForm1::SetEdit1Text(const QString &text)
+{
+    Edit1->setText(text);
+}
+
+QString TForm1::Edit2Text() const
+{
+    return Edit2->text();
+}
+
+void TForm1::SetEdit2Text(const QString &text)
+{
+    Edit2->setText(text);
+}
+
+void TForm1::SetEdit2ReadOnly(bool readOnly)
+{
+    Edit2->setReadOnly(readOnly);
+}
+
+void TForm1::SetFocus(Control control)
+{
+    QWidget *target = nullptr;
+    switch (control) {
+    case Control::Edit1: target = Edit1; break;
+    case Control::Edit2: target = Edit2; break;
+    case Control::RichEdit1: target = RichEdit1; break;
+    case Control::Button1: target = Button1; break;
+    case Control::Button2: target = Button2; break;
+    case Control::Button3: target = Button3; break;
+    case Control::Button4: target = Button4; break;
+    case Control::None:
+    case Control::Other: break;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+Control TForm1::ActiveControl() const
+{
+    const QWidget *focus = focusWidget();
+    if (!focus)
+        return Control::None;
+    if (focus == Edit1) return Control::Edit1;
+    if (focus == Edit2) return Control::Edit2;
+    if (focus == RichEdit1) return Control::RichEdit1;
+    if (focus == Button1) return Control::Button1;
+    if (focus == Button2) return Control::Button2;
+    if (focus == Button3) return Control::Button3;
+    if (focus == Button4) return Control::Button4;
+    return Control::Other;
+}
+
+void TForm1::SetEnabled(Command command, bool enabled)
+{
+    switch (command) {
+    case Command::Button1: Button1->setEnabled(enabled); break;
+    case Command::Button2: Button2->setEnabled(enabled); break;
+    case Command::Button3: Button3->setEnabled(enabled); break;
+    case Command::Button4: Button4->setEnabled(enabled); break;
+    case Command::MenuAktPruefen: MenuAktPruefen->setEnabled(enabled); break;
+    case Command::MenuAktNeu: MenuAktNeu->setEnabled(enabled); break;
+    case Command::MenuAktWeiter: MenuAktWeiter->setEnabled(enabled); break;
+    case Command::MenuAktFertig: MenuAktFertig->setEnabled(enabled); break;
+    case Command::MenuDateiSpeichern: MenuDateiSpeichern->setEnabled(enabled); break;
+    }
+}
+
+void TForm1::ClearLog()
+{
+    RichEdit1->clear();
+}
+
+void TForm1::InsertLogLineAtTop(const QString &line)
+{
+    QTextCursor cursor(RichEdit1->document());
+    cursor.movePosition(QTextCursor::Start);
+    const bool empty = RichEdit1->document()->isEmpty();
+    cursor.insertText(line);
+    // The line before the former first one: split after the new text.
+    if (!empty)
+        cursor.insertBlock();
+}
+
+void TForm1::LogCaretToStart()
+{
+    RichEdit1->moveCursor(QTextCursor::Start);
+    RichEdit1->ensureCursorVisible();
+}
+
+void TForm1::SetStatusPanel1(const QString &text)
+{
+    StatusPanel1->setText(text);
+}
+
+void TForm1::SetStatusPanel2(const QString &text)
+{
+    StatusPanel2->setText(text);
+}
+
+void TForm1::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+int TForm1::Random(int k)
+{
+    return k <= 0 ? 0 : int(m_random.bounded(quint32(k)));
+}
+
+void TForm1::WavAbspielen(const QString &Datei, bool WaitS)
+{
+    // A cue sounds only with SoundS on and its file beside the program. This
+    // version ships no cue files and has no player for them, so every cue is
+    // silent, as a missing file is.
+    Q_UNUSED(Datei);
+    Q_UNUSED(WaitS);
+}
+
+void TForm1::MessageBeep()
+{
+    QApplication::beep();
+}
+
+bool TForm1::Lerntyp() const
+{
+    return m_settings.Lerntyp;
+}
+
+int TForm1::Anzeigetyp() const
+{
+    return m_settings.Anzeigetyp;
+}
+
+bool TForm1::ZufallS() const
+{
+    return m_settings.ZufallS;
+}
+
+bool TForm1::GrossKleinS() const
+{
+    return m_settings.GrossKleinS;
+}
+
+bool TForm1::SoundS() const
+{
+    return m_settings.SoundS;
+}
+
+bool TForm1::MenuEinstDateienOhneSender()
+{
+    // There is no file selection dialog yet: the learner chooses the files
+    // by naming them in "Filenames.ini", so say where it is looked for.
+    m_dialogs.MessageDlg(
+        QStringLiteral("Es sind keine Dateien zum Lernen gewählt.\r\n"
+                       "Die Dateiauswahl ist in dieser Version noch nicht enthalten. "
+                       "Gelernt werden die Dateien, die in \"%1\" im Abschnitt [Filenames] "
+                       "als Filename1=, Filename2= und so weiter genannt sind; "
+                       "sie liegen im Ordner \"%2\".")
+            .arg(QDir::toNativeSeparators(DateinamenIniPfad()),
+                 QDir::toNativeSeparators(Datenordner())),
+        MsgIcon::Information, MsgButtons::Ok);
+    // As a cancelled selection: with no chosen files nothing is shown.
+    if (FTraining.Dateien.isEmpty()) {
+        FTraining.Daten.clear();
+        FTraining.setAktZeile(0);
+    }
+    return false;
+}
+
+void TForm1::MenuEinstOptionenClick()
+{
+    // There is no options dialog yet: the settings keep their values and
+    // nothing needs to be applied.
+}
+
+bool TForm1::DateiBearbeiten(const QString &Datei, const QString &Titel, const QString &Eintraege)
+{
+    Q_UNUSED(Datei);
+    // There is no entry editor yet: the learner at least gets to read the
+    // entries, though they cannot be saved from here.
+    m_dialogs.MessageDlg(
+        QStringLiteral("Das Bearbeiten und Speichern von Einträgen ist in dieser Version "
+                       "noch nicht enthalten. Die Einträge von \"%1\":\r\n")
+                .arg(Titel)
+            + entryLines(Eintraege),
+        MsgIcon::Information, MsgButtons::Ok);
+    return false;
+}
