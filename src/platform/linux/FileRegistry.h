@@ -8,6 +8,7 @@
 // Opening a key takes its lock (KeyLock.h) until the key is closed; every
 // change replaces the key's file atomically, so a reader sees the old file or
 // the new one. The lock file "<key file>.lock" stays when the key is deleted.
+// Key paths are used as written: the file system tells letter case apart.
 class FileRegistry final : public CurrentUserRegistry
 {
 public:

@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -19,6 +22,26 @@ struct HeldLock
 // flock excludes other open files of the same lock file, even in this
 // process; a thread that opens a key it holds already shares its lock.
 thread_local QHash<QByteArray, HeldLock> heldByThisThread;
+
+// Our own processes hold a key for milliseconds. One that keeps it far
+// longer (stopped, hung) must not hang us in turn: the operation fails.
+constexpr std::chrono::seconds longestWait(10);
+
+bool lockWithin(int fd, std::chrono::milliseconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    std::chrono::microseconds pause(200);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(10000));
+    }
+}
 
 } // namespace
 
@@ -55,11 +78,7 @@ bool KeyLock::Acquire(const QString &lockFile)
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
-    int result;
-    do
-        result = ::flock(fd, LOCK_EX);
-    while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (!lockWithin(fd, longestWait)) {
         ::close(fd);
         return false;
     }

@@ -19,7 +19,7 @@ public:
     ~KeyLock();
 
     // Waits until the lock is ours; false when the lock file cannot be
-    // opened or locked.
+    // opened, or another process keeps the lock for many seconds.
     bool Acquire(const QString &lockFile);
     void Release();
 
