@@ -86,6 +86,12 @@ long peakRssMb()
 // pays alone for the first touch of fresh memory.
 void measure(const Case &c, const QString &path, int runs)
 {
+    // Freed memory stays with the process, so the runs after the first reuse
+    // it: on sandboxed machines a first touch of a fresh page costs tens of
+    // microseconds and would drown everything else measured here.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+
     std::vector<double> loading;
     std::vector<double> floor;
     qsizetype items = 0;
@@ -124,11 +130,6 @@ void measure(const Case &c, const QString &path, int runs)
 
 int main(int argc, char **argv)
 {
-    // Freed memory stays with the process, so the runs after the first reuse
-    // it: on sandboxed machines a first touch of a fresh page costs tens of
-    // microseconds and would drown everything else measured here.
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
 
     const int entries = argc > 1 ? std::atoi(argv[1]) : 200000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
