@@ -19,11 +19,10 @@ bool startsWith(QByteArrayView bytes, QByteArrayView mark)
     return bytes.size() >= mark.size() && bytes.first(mark.size()) == mark;
 }
 
-QString decode(QByteArrayView bytes, QStringDecoder::Encoding encoding)
+QString decodeUtf32(QByteArrayView bytes, QStringDecoder::Encoding encoding)
 {
     // Stateless: a cut-off last character becomes a replacement mark instead
     // of vanishing. A second mark after the first one belongs to the text.
-    // (UTF-8 has its own decodeUtf8.)
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless
                                          | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
@@ -40,8 +39,9 @@ QString decodeUtf16(QByteArrayView bytes, QSysInfo::Endian order)
         std::memcpy(out, bytes.data(), units * 2);
     } else {
         const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+        const int high = order == QSysInfo::BigEndian ? 0 : 1;
         for (qsizetype i = 0; i < units; ++i)
-            out[i] = char16_t(in[2 * i] << 8 | in[2 * i + 1]);
+            out[i] = char16_t(in[2 * i + high] << 8 | in[2 * i + 1 - high]);
     }
     if (bytes.size() % 2)
         out[units] = QChar::ReplacementCharacter;
@@ -58,9 +58,9 @@ QString decodedFileText(QByteArrayView bytes)
     case TextKind::ByteOrderMark:
         // UTF-32 marks first: FF FE 00 00 also begins like UTF-16.
         if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)))
-            return decode(bytes.sliced(4), QStringDecoder::Utf32LE);
+            return decodeUtf32(bytes.sliced(4), QStringDecoder::Utf32LE);
         if (startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4)))
-            return decode(bytes.sliced(4), QStringDecoder::Utf32BE);
+            return decodeUtf32(bytes.sliced(4), QStringDecoder::Utf32BE);
         if (startsWith(bytes, "\xFF\xFE"))
             return decodeUtf16(bytes.sliced(2), QSysInfo::LittleEndian);
         return decodeUtf16(bytes.sliced(2), QSysInfo::BigEndian);
