@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int requestCount = 1000;
+constexpr int requestCount = 150;
 
 // Run as a second process: sends requests 1, 2, ... count, each with all
 // three values set to its number, at a ragged pace. Before each it checks
@@ -34,6 +34,7 @@ int writeRequests(const QString &root, int count)
         const QString number = QString::number(n);
         if (!WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings().SetData(number, number, number)))
             return 3;
+        QThread::usleep(random.bounded(2000));
     }
     return 0;
 }
