@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,8 @@ private slots:
     void resetsCountersAndLists();
     void unreadableFileThrowsAndKeepsEarlierFiles();
     void fiftyMegabyteLineIsOnlyATitle();
+    void binaryGarbageLoadsWithoutHarm_data();
+    void binaryGarbageLoadsWithoutHarm();
 
 private:
     QStringList writeFiles(const QTemporaryDir &dir, const ByteArrayList &contents);
@@ -190,6 +193,38 @@ void TestDatenEinlesen::fiftyMegabyteLineIsOnlyATitle()
     DatenEinlesen(listen, dialog);
     QCOMPARE(listen.Daten, (QStringList{"Haus", "house"}));
     QVERIFY(dialog.messages.isEmpty());
+}
+
+void TestDatenEinlesen::binaryGarbageLoadsWithoutHarm_data()
+{
+    QTest::addColumn<QByteArray>("mark");
+    QTest::newRow("none") << QByteArray();
+    QTest::newRow("utf-8") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE");
+    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF");
+    QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4);
+    QTest::newRow("utf-32 be") << QByteArray("\0\0\xFE\xFF", 4);
+    QTest::newRow("rtf") << QByteArray("{\\rtf1");
+}
+
+// Whatever the bytes, loading ends with whole entries and no crash.
+void TestDatenEinlesen::binaryGarbageLoadsWithoutHarm()
+{
+    QFETCH(QByteArray, mark);
+    QRandomGenerator random(4711);
+    QTemporaryDir dir;
+    RecordingMessageDialog dialog;
+    for (int round = 0; round < 20; ++round) {
+        QByteArray bytes = mark;
+        const int size = int(random.bounded(1, 4096));
+        for (int i = 0; i < size; ++i)
+            bytes.append(char(random.bounded(256)));
+        Eintragslisten listen;
+        listen.Dateien = writeFiles(dir, {bytes});
+        DatenEinlesen(listen, dialog);
+        QCOMPARE(listen.Daten.size() % 2, 0);
+        QCOMPARE(listen.MaxAnz, listen.Daten.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDatenEinlesen)
