@@ -151,6 +151,8 @@ void TForm1::createControls()
                           static_cast<QWidget *>(RichEdit1)}) {
         text->addAction(PuEinfuegen);
         text->setContextMenuPolicy(Qt::PreventContextMenu);
+        // Nor is anything dropped into them.
+        text->setAcceptDrops(false);
         text->installEventFilter(this);
     }
     for (QWidget *button : {Button1, Button2, Button3, Button4})

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include <algorithm>
@@ -44,6 +45,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             return Edit1KeyPress(key);
         break;
     }
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection under X11: not here either.
+        if (watched == Edit2 && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton)
+            return true;
+        break;
     default:
         break;
     }
