@@ -158,8 +158,10 @@ void TForm1::createControls()
     for (QWidget *button : {Button1, Button2, Button3, Button4})
         button->installEventFilter(this);
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now == Edit1 || now == Edit2)
+    // Entering a field from another control of this window; coming back
+    // from another window or a message box leaves the caret where it was.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if ((now == Edit1 || now == Edit2) && old && old->window() == this)
             Edit1Enter();
     });
 

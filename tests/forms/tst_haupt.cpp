@@ -312,6 +312,17 @@ void TestHaupt::caretOnEnteringTheFields()
     QVERIFY(!form.Edit2->hasSelectedText());
     QCOMPARE(form.Edit2->cursorPosition(), caret);
 
+    // Back from another window the caret stays where the learner left it.
+    form.Edit2->setCursorPosition(1);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(focused(), form.Edit2);
+    QCOMPARE(form.Edit2->cursorPosition(), 1);
+
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(focused(), form.Edit1);
     QVERIFY(!form.Edit1->hasSelectedText());
