@@ -29,7 +29,7 @@ for t in $targets; do
   fi
   echo "== $t"
   log="$top/build-fuzz/$t.log"
-  if ! "$top/build-fuzz/fuzz/$t/$t" "${args[@]}" -print_final_stats=1 "$corpus" $seeds >"$log" 2>&1; then
+  if ! "$top/build-fuzz/fuzz/$t/$t" "${args[@]}" -artifact_prefix="$top/build-fuzz/$t-" -print_final_stats=1 "$corpus" $seeds >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz target $t failed"
     exit 1

@@ -299,8 +299,10 @@ RegistryFile ParseRegistryFile(const QByteArray &bytes, const QString &keyName)
     enum class Section { None, Own, Other };
     RegistryFile file;
     QList<QByteArray> lines = (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes).split('\n');
+    // Every CR before the LF goes, so a stray one is not written back as part of
+    // a kept line and read differently next time.
     for (QByteArray &line : lines)
-        if (line.endsWith('\r'))
+        while (line.endsWith('\r'))
             line.chop(1);
 
     Section section = Section::None;
