@@ -28,3 +28,33 @@ QString Dokumentendatenordner();
 // set otherwise.
 QString Datenordner();
 void setDatenordner(const QString &ordner);
+
+// The two radio items of the data folder choice, by their tags, and the
+// number the settings store keeps for the choice.
+namespace AktOrdnerWahl {
+enum : int {
+    EigeneDateien = 1,  // the documents data folder
+    Programmordner = 2, // the data folder beside the program
+};
+}
+
+// Makes a data folder current: 2 the program's, any other number the
+// documents data folder (looked up anew). A documents data folder that did not
+// exist is created and given the sample files. The current folder is created
+// when missing. Failures are silent: a missing folder simply lists no files.
+// Returns the tag of the radio item to tick.
+int DatenordnerSetzen(int AktOrdner);
+int DatenordnerSetzen(int AktOrdner, const QString &programmdatenordner,
+                      const QString &dokumentendatenordner);
+
+// Copies every vocabulary file of the program data folder into the current
+// data folder, replacing files of the same name; a failed copy is skipped.
+void BeispieldateienKopieren();
+void BeispieldateienKopieren(const QString &von, const QString &nach);
+
+// The data folder and the per-user folder, each with its missing parents;
+// failures are ignored. Run when the main window is created.
+void CreateDataFolders();
+// The same two folders removed, each only if empty; failures are ignored.
+// Run when the main window is destroyed.
+void RemoveEmptyDataFolders();

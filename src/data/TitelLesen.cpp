@@ -1,0 +1,154 @@
+#include "data/TitelLesen.h"
+
+#include "data/FileAccess.h"
+#include "data/RecognisedText.h"
+#include "data/TextDateiLesen.h"
+#include "data/TrimBlanks.h"
+
+#include <QFile>
+
+namespace {
+
+const QString keinTitel = QStringLiteral("(Kein Titel)");
+
+template<typename Unit>
+bool isLineBreak(Unit unit)
+{
+    return unit == '\r' || unit == '\n';
+}
+
+template<typename Unit>
+qsizetype firstLineEnd(const Unit *units, qsizetype size)
+{
+    qsizetype i = 0;
+    while (i < size && !isLineBreak(units[i]))
+        ++i;
+    return i;
+}
+
+template<typename Unit>
+QString titleOfUnits(const RecognisedText &text, const Unit *units)
+{
+    qsizetype start = 0;
+    qsizetype end = firstLineEnd(units, text.size());
+    trimBlankUnits(units, start, end);
+    return start == end ? keinTitel : text.slice(start, end - start);
+}
+
+// Where the units of a file's text begin and how wide they are, for the
+// encodings whose first line can be found and judged without decoding the
+// rest. RTF and UTF-32 are rare and always take the whole file.
+struct HeadForm
+{
+    bool known = false;
+    qsizetype offset = 0;
+    int width = 1;       // bytes per unit
+    bool bigEndian = false;
+};
+
+HeadForm headForm(QByteArrayView head)
+{
+    switch (textKindOf(head)) {
+    case TextKind::EightBit:
+        return {true, 0, 1, false};
+    case TextKind::Utf8Mark:
+        return {true, 3, 1, false};
+    case TextKind::ByteOrderMark:
+        if (head.startsWith("\xFF\xFE") && !head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
+            return {true, 2, 2, false};
+        if (head.startsWith("\xFE\xFF"))
+            return {true, 2, 2, true};
+        return {};
+    default:
+        return {};
+    }
+}
+
+// What the start of a file tells about its title.
+struct HeadAnswer
+{
+    enum { Title, NeedsMore, NeedsWholeFile } kind;
+    QString title;
+};
+
+// The title from the start of the file when its first line is pure ASCII.
+// Such a line is what it is whatever Utf8Erkennen decides for the whole
+// text, since ASCII reads the same as 8-bit text and as UTF-8; and the
+// decision never moves a line break, which is ASCII too. A first line with
+// any other character depends on the whole text. complete: head is the
+// whole file.
+HeadAnswer titleFromHead(QByteArrayView head, bool complete)
+{
+    if (head.size() < 4 && !complete)
+        return {HeadAnswer::NeedsMore, {}}; // the kind is not decided yet
+    const HeadForm form = headForm(head);
+    if (!form.known)
+        return {HeadAnswer::NeedsWholeFile, {}};
+    const auto *bytes = reinterpret_cast<const unsigned char *>(head.data()) + form.offset;
+    const qsizetype byteCount = head.size() - form.offset;
+    const qsizetype units = byteCount / form.width;
+    const auto unitAt = [&](qsizetype i) -> unsigned {
+        const unsigned char *unit = bytes + i * form.width;
+        if (form.width == 1)
+            return unit[0];
+        return form.bigEndian ? unsigned(unit[0]) << 8 | unit[1] : unsigned(unit[1]) << 8 | unit[0];
+    };
+    qsizetype end = 0;
+    while (end < units && !isLineBreak(unitAt(end))) {
+        if (unitAt(end) >= 0x80)
+            return {HeadAnswer::NeedsWholeFile, {}};
+        ++end;
+    }
+    if (end == units) {
+        if (!complete)
+            return {HeadAnswer::NeedsMore, {}}; // the line may go on
+        if (byteCount % form.width != 0)
+            return {HeadAnswer::NeedsWholeFile, {}}; // a cut-off last unit reads as a replacement mark
+    }
+    QString line(end, Qt::Uninitialized);
+    for (qsizetype i = 0; i < end; ++i)
+        line[i] = QChar(char16_t(unitAt(i)));
+    const QString title = trimmedBlanks(line);
+    return {HeadAnswer::Title, title.isEmpty() ? keinTitel : title};
+}
+
+} // namespace
+
+QString titleOfFileBytes(QByteArrayView bytes)
+{
+    const RecognisedText text(bytes);
+    return text.isWide() ? titleOfUnits(text, text.units16()) : titleOfUnits(text, text.units8());
+}
+
+QString TitelLesen(const QString &pfad)
+{
+    // A data folder holds many files, most of them with a plain title line:
+    // those are answered from their first few kilobytes.
+    QFile file(pfad);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes;
+        qsizetype used = 0;
+        qint64 chunk = 4096;
+        for (;;) {
+            bytes.resize(used + chunk);
+            const qint64 n = file.read(bytes.data() + used, chunk);
+            if (n < 0)
+                break; // read again below, which reports the system's error
+            used += n;
+            bytes.truncate(used);
+            const HeadAnswer answer = titleFromHead(bytes, n == 0);
+            if (answer.kind == HeadAnswer::Title)
+                return answer.title;
+            if (answer.kind == HeadAnswer::NeedsWholeFile) {
+                if (n != 0) {
+                    bytes += file.readAll();
+                    if (file.error() != QFileDevice::NoError)
+                        break;
+                }
+                return titleOfFileBytes(bytes);
+            }
+            chunk *= 2;
+        }
+    }
+    return titleOfFileBytes(readWholeFile(pfad));
+}
