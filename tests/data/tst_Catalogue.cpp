@@ -194,7 +194,8 @@ void TestCatalogue::titles_data()
     QTest::newRow("lone CR") << QByteArray("Titel\rHaus") << "Titel";
     QTest::newRow("no line break") << QByteArray("Titel") << "Titel";
     QTest::newRow("8-bit") << QByteArray("K\xE4se\r\n") << QStringLiteral("K\u00E4se");
-    QTest::newRow("UTF-8 without mark") << QByteArray("K\xC3\xA4se\r\nM\xC3\xBChle\r\n") << QStringLiteral("K\u00E4se");
+    QTest::newRow("UTF-8 without mark") << QByteArray("K\xC3\xA4se\r\nM\xC3\xBChle\r\n")
+                                        << QStringLiteral("K\u00E4se");
     // The title's decoding follows the whole text: a later byte that is no
     // UTF-8 makes the whole file 8-bit text.
     QTest::newRow("UTF-8 title, later 8-bit byte") << QByteArray("K\xC3\xA4se\r\nM\xFChle\r\n")

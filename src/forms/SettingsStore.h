@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+class CurrentUserRegistry;
+class MessageDialog;
+class RegistryKey;
+class SettingsWindow;
+struct FontWithColour;
+struct TrainingSettings;
+
+// A stored setting that cannot be taken: of the wrong registry type, or with
+// data that does not fit its type. Shown by the general error display.
+class RegistryError : public std::runtime_error
+{
+public:
+    explicit RegistryError(const QString &message)
+        : std::runtime_error(message.toStdString()), text(message)
+    {
+    }
+    const QString text;
+};
+
+// Every setting of the learner survives a restart in the key
+// HKEY_CURRENT_USER\Software\Lernwendel, one value each. The store holds none
+// of them itself: it moves them between the key and the places where the
+// running program keeps them (the five training settings, the shared font,
+// the window's data folder choice and colour number) and makes the list of
+// chosen files follow.
+class SettingsStore
+{
+public:
+    SettingsStore(CurrentUserRegistry &registry, SettingsWindow &window, TrainingSettings &settings,
+                  FontWithColour &schriftart, QStringList &Dateien, MessageDialog &dialog);
+
+    // LadenS true loads: the data folder first, then the list of chosen
+    // files, then the other settings in the order of the key; a missing value
+    // gives its default. A value of the wrong type stops the load there with a
+    // RegistryError; the settings after it keep their state. LadenS false
+    // saves: the list of chosen files, then every value, normalised. When the
+    // key can be neither opened nor created, nothing is loaded and only the
+    // file list is saved.
+    void RegistryLadenSpeichern(bool LadenS);
+
+    // The font's character set number (0 to 255). Qt's fonts have no
+    // character sets, so the number is only kept here and written back as it
+    // was read.
+    int FontCharSet() const { return m_fontCharSet; }
+
+private:
+    void load(RegistryKey &key);
+    void save(RegistryKey &key);
+
+    CurrentUserRegistry &m_registry;
+    SettingsWindow &m_window;
+    TrainingSettings &m_settings;
+    FontWithColour &m_schriftart;
+    QStringList &m_dateien;
+    MessageDialog &m_dialog;
+    int m_fontCharSet = 0;
+};
