@@ -296,6 +296,9 @@ void TestSettingsStore::storedValues_data()
                                                    << "Fenstertext";
     QTest::newRow("FontCharSet 238") << dword("FontCharSet", 238) << "FontCharSet" << "238";
     QTest::newRow("FontCharSet low byte") << dword("FontCharSet", 0x1A2) << "FontCharSet" << "162";
+    // Italic is the first bit and bold the second, unlike the usual order.
+    QTest::newRow("FontStyle 1") << dword("FontStyle", 1) << "FontStyle" << "kursiv";
+    QTest::newRow("FontStyle 2") << dword("FontStyle", 2) << "FontStyle" << "fett";
     QTest::newRow("FontStyle 3") << dword("FontStyle", 3) << "FontStyle" << "kursiv fett";
     QTest::newRow("FontStyle 12") << dword("FontStyle", 12) << "FontStyle" << "unterstrichen durchgestrichen";
     QTest::newRow("FontStyle 0") << dword("FontStyle", 0) << "FontStyle" << "normal";
@@ -340,11 +343,11 @@ void TestSettingsStore::saveWritesEveryValueNormalisedInOrder_data()
         << dword("AktOrdner", 2) + dword("Lerntyp", 1) + dword("Anzeigetyp", 7) + dword("ZufallS", 1)
                + dword("GrossKleinS", 0) + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
                + dword("FontSize", 0) + dword("FontColor", 0xFF00000F) + dword("FontCharSet", 238)
-               + dword("FontStyle", 15) + dword("HintColor", 0xFFFFFFFF)
+               + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF)
         << dword("AktOrdner", 2) + dword("Lerntyp", 1) + dword("Anzeigetyp", 3) + dword("ZufallS", 1)
                + dword("GrossKleinS", 0) + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
                + dword("FontSize", 16) + dword("FontColor", 0xFF000008) + dword("FontCharSet", 238)
-               + dword("FontStyle", 15) + dword("HintColor", 0xFFFFFFFF);
+               + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF);
 }
 
 void TestSettingsStore::saveWritesEveryValueNormalisedInOrder()
