@@ -123,31 +123,46 @@ QString titleOfFileBytes(QByteArrayView bytes)
 QString TitelLesen(const QString &pfad)
 {
     // A data folder holds many files, most of them with a plain title line:
-    // those are answered from their first few kilobytes.
+    // those are answered from their first few kilobytes. The reads go
+    // straight into one buffer, which takes the rest of the file when the
+    // title needs it.
     QFile file(pfad);
-    if (file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         QByteArray bytes;
         qsizetype used = 0;
-        qint64 chunk = 4096;
+        qint64 want = 4096;
         for (;;) {
-            bytes.resize(used + chunk);
-            const qint64 n = file.read(bytes.data() + used, chunk);
+            if (bytes.size() < used + want)
+                bytes.resize(used + want);
+            const qint64 n = file.read(bytes.data() + used, want);
             if (n < 0)
                 break; // read again below, which reports the system's error
             used += n;
-            bytes.truncate(used);
-            const HeadAnswer answer = titleFromHead(bytes, n == 0);
+            const QByteArrayView read(bytes.constData(), used);
+            const HeadAnswer answer = titleFromHead(read, n == 0);
             if (answer.kind == HeadAnswer::Title)
                 return answer.title;
             if (answer.kind == HeadAnswer::NeedsWholeFile) {
+                bytes.truncate(used);
                 if (n != 0) {
-                    bytes += file.readAll();
-                    if (file.error() != QFileDevice::NoError)
-                        break;
+                    // The rest as readWholeFile reads it: as far as the
+                    // file's size goes, or to its end when it tells none.
+                    const qint64 rest = file.size() - used;
+                    if (rest > 0) {
+                        bytes.resize(used + rest);
+                        const qint64 more = file.read(bytes.data() + used, rest);
+                        if (more < 0)
+                            break;
+                        bytes.truncate(used + more);
+                    } else {
+                        bytes += file.readAll();
+                        if (file.error() != QFileDevice::NoError)
+                            break;
+                    }
                 }
                 return titleOfFileBytes(bytes);
             }
-            chunk *= 2;
+            want *= 2;
         }
     }
     return titleOfFileBytes(readWholeFile(pfad));
