@@ -1,6 +1,7 @@
 #include "forms/Haupt.h"
 
 #include "data/Dateinamen.h"
+#include "data/DatenEinlesen.h"
 #include "data/Datenordner.h"
 #include "data/ProgramTitle.h"
 #include "forms/Layout.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *paren
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_settings(settings)
+    , m_settingsStore(*m_registry, *this, m_settings, Schriftart(), FTraining.Dateien, m_dialogs)
     // Seeded once from the clock, so every start draws another order.
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
 {
@@ -65,15 +67,13 @@ TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *paren
 
     // The folders may be missing on a first start; whatever fails here is
     // met again, with its message, where a file is actually read or written.
-    QDir().mkpath(Datenordner());
-    QDir().mkpath(Benutzerordner());
+    CreateDataFolders();
 }
 
 TForm1::~TForm1()
 {
     // Only an empty folder goes; one with files stays (rmdir refuses it).
-    QDir().rmdir(Datenordner());
-    QDir().rmdir(Benutzerordner());
+    RemoveEmptyDataFolders();
 }
 
 void TForm1::createControls()
@@ -212,7 +212,10 @@ void TForm1::createMenus()
         radio->setCheckable(true);
         MenuEinstOrdner->addAction(radio);
     }
+    MenuEinstEigeneDateien->setData(AktOrdnerWahl::EigeneDateien);
+    MenuEinstProgrammordner->setData(AktOrdnerWahl::Programmordner);
     MenuEinstProgrammordner->setChecked(true);
+    connect(MenuEinstOrdner, &QActionGroup::triggered, this, &TForm1::MenuEinstOrdnerClick);
     MenuEinst->addSeparator();
     MenuEinstSchrift = item(MenuEinst, QStringLiteral("&Schriftart..."));
     MenuEinstHintergrund = item(MenuEinst, QStringLiteral("Schrift&hintergrund..."));
@@ -229,7 +232,7 @@ void TForm1::createMenus()
     // Their dialogs and programs are not part of this version: the items
     // stay in place with their keys, greyed, so nothing pretends to work.
     for (QAction *notYet : {MenuDateiBrailletastatur, MenuEinstOptionen, MenuEinstDateien,
-                            MenuEinstEigeneDateien, MenuEinstHintergrund, MenuHilfeInfo,
+                            MenuEinstHintergrund, MenuHilfeInfo,
                             MenuHilfeHomepage, MenuHilfeUpdate, MenuHilfeAenderungen,
                             MenuHilfeMail, MenuHilfeSpenden})
         notYet->setEnabled(false);
@@ -374,14 +377,41 @@ void TForm1::FormShow(QObject *Sender)
 
 void TForm1::RegistryLadenSpeichern(bool LadenS)
 {
-    // So far the program keeps only the list of chosen files between runs;
-    // the five training settings, the font and the colour keep their
-    // start values.
-    DateinamenLadenSchreiben(LadenS, FTraining.Dateien, m_dialogs);
-    // What setting the loaded learn or test mode does: menus and fields
-    // follow it.
-    if (LadenS)
-        FTraining.ApplySettings();
+    m_settingsStore.RegistryLadenSpeichern(LadenS);
+}
+
+int TForm1::AktOrdner() const
+{
+    return MenuEinstProgrammordner->isChecked() ? AktOrdnerWahl::Programmordner : AktOrdnerWahl::EigeneDateien;
+}
+
+void TForm1::DatenordnerSetzen(int AktOrdner)
+{
+    const int tag = ::DatenordnerSetzen(AktOrdner);
+    (tag == AktOrdnerWahl::Programmordner ? MenuEinstProgrammordner : MenuEinstEigeneDateien)->setChecked(true);
+}
+
+void TForm1::ApplySettings()
+{
+    FTraining.ApplySettings();
+}
+
+int TForm1::HintergrundNr() const
+{
+    return FHintergrundNr;
+}
+
+void TForm1::setHintergrundNr(int nr)
+{
+    FHintergrundNr = nr;
+    SchriftartZuweisen();
+}
+
+void TForm1::MenuEinstOrdnerClick(QAction *item)
+{
+    DatenordnerSetzen(item->data().toInt());
+    FormShow(nullptr);
+    DatenEinlesen(FTraining, m_dialogs);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -423,7 +453,7 @@ void TForm1::MenuEinstSchriftClick()
     // The focus comes back whatever the dialog did, also after an error.
     const Finally restoreFocus([this] { SetActiveControl(); });
     if (m_dialogs.FontDialog(Schriftart().font, this)) {
-        SchriftartZuweisen();
+        setHintergrundNr(HintergrundNr());
         RegistryLadenSpeichern(false);
     }
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "forms/SettingsStore.h"
+#include "forms/SettingsWindow.h"
+#include "platform/Registry.h"
 #include "training/Training.h"
 #include "training/TrainingWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QRandomGenerator>
+
+#include <memory>
 
 class ModalDialogs;
 struct TrainingSettings;
@@ -22,7 +27,7 @@ class QStatusBar;
 // The main window: the training runs in it and its menus lead to everything
 // else. It holds no training rules; it forwards its commands to the Training
 // it owns and carries out what the training asks of a window.
-class TForm1 : public QMainWindow, public TrainingWindow
+class TForm1 : public QMainWindow, public TrainingWindow, public SettingsWindow
 {
     Q_OBJECT
 
@@ -97,6 +102,15 @@ public:
 
     // Loads (true) or saves (false) what the program keeps between runs.
     void RegistryLadenSpeichern(bool LadenS);
+    // Handler of both data folder radio items; the item's data is its tag.
+    void MenuEinstOrdnerClick(QAction *item);
+
+    // SettingsWindow
+    int AktOrdner() const override;
+    void DatenordnerSetzen(int AktOrdner) override;
+    void ApplySettings() override;
+    int HintergrundNr() const override;
+    void setHintergrundNr(int nr) override;
 
     // TrainingWindow
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
@@ -158,6 +172,11 @@ private:
     ModalDialogs &m_dialogs;
     TrainingSettings &m_settings;
     Training FTraining{*this};
+    std::unique_ptr<CurrentUserRegistry> m_registry = CurrentUserRegistry::Create();
+    SettingsStore m_settingsStore;
+    // The background colour number, kept as read and written back until the
+    // colour dialog exists and holds it.
+    int FHintergrundNr = 1;
     QRandomGenerator m_random;
     bool IsClosing = false;
     QPointer<QWidget> MerkActiveControl;

@@ -5,9 +5,11 @@
 #include "data/Datenordner.h"
 #include "forms/Haupt.h"
 #include "forms/TrainingSettings.h"
+#include "platform/linux/FileRegistry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,26 +27,36 @@ struct HauptFixture
 
     bool start(const QList<QStringList> &files, bool lerntyp)
     {
-        if (!data.isValid())
+        // The window loads its settings when shown: the files lie in the
+        // documents data folder of the test's own home, and the stored
+        // settings choose that folder and the mode.
+        const QString folder = Dokumentendatenordner();
+        if (!QDir().mkpath(folder))
             return false;
-        setDatenordner(data.path() + u'/');
         QString ini = QStringLiteral("[Filenames]\r\n");
         for (qsizetype i = 0; i < files.size(); ++i) {
             const QString name = QStringLiteral("liste%1.txt").arg(i + 1);
-            QFile file(data.filePath(name));
+            QFile file(folder + name);
             if (!file.open(QIODevice::WriteOnly))
                 return false;
             file.write("\xEF\xBB\xBF" + files[i].join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
             ini += QStringLiteral("Filename%1=%2\r\n").arg(i + 1).arg(name);
         }
-        if (!QDir().mkpath(Benutzerordner()))
-            return false;
         QFile iniFile(Benutzerordner() + QStringLiteral("Filenames.ini"));
         if (!iniFile.open(QIODevice::WriteOnly) || iniFile.write(ini.toUtf8()) < 0)
             return false;
         iniFile.close();
+        const QString keyFile = QString::fromStdU16String(FileRegistry::DefaultRoot())
+                                + QStringLiteral("/HKEY_CURRENT_USER/Software/Lernwendel.reg");
+        QDir().mkpath(QFileInfo(keyFile).path());
+        QFile key(keyFile);
+        if (!key.open(QIODevice::WriteOnly))
+            return false;
+        key.write(QByteArray("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n"
+                             "\"AktOrdner\"=dword:00000001\n\"Lerntyp\"=dword:0000000")
+                  + (lerntyp ? "1" : "0") + "\n");
+        key.close();
 
-        settings.Lerntyp = lerntyp;
         form = std::make_unique<TForm1>(dialogs, settings);
         form->show();
         form->activateWindow();
