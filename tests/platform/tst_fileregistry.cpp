@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "platform/linux/FileRegistry.h"
 
 #include <QFile>
@@ -361,6 +362,23 @@ private slots:
         QCOMPARE(inode(m_file + ".lock"), lockBefore);
         QCOMPARE(reader.readAll(), before); // the old file stays whole for its reader
         QCOMPARE(readAll(m_file), header + "\"A\"=\"new\"\n");
+    }
+
+    // A full disk in the middle of a change leaves the old file, never a torn one.
+    void aFailedWriteKeepsTheOldFile()
+    {
+        {
+            auto key = open();
+            key->WriteText(u"FontName", QString(300, u'x').toStdU16String());
+        }
+        const QByteArray before = readAll(m_file);
+        const int result = runWithFileSizeLimit(before.size() + 20, [this] {
+            auto key = open();
+            return key->WriteText(u"Long", QString(400, u'y').toStdU16String()) == RegistryResult::Failed
+                ? 0 : 1;
+        });
+        QCOMPARE(result, 0);
+        QCOMPARE(readAll(m_file), before);
     }
 
     void anOpenKeyHoldsItsLock()

@@ -12,6 +12,26 @@
 
 namespace {
 
+// Replaces the key's file as a whole or not at all. Unbuffered: QSaveFile
+// does not notice a write that fails while commit() flushes its buffer (a
+// full disk) and would rename the torn file over the good one.
+bool replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            file.cancelWriting();
+            return false;
+        }
+        written += n;
+    }
+    return file.commit();
+}
+
+
 const QString rootKeyName = QStringLiteral("HKEY_CURRENT_USER");
 
 // Far beyond any key of ours; a larger file is not read into memory.
@@ -133,11 +153,9 @@ private:
 
     RegistryResult save(const RegistryFile &content) const
     {
-        QSaveFile file(m_file);
-        if (!file.open(QIODevice::WriteOnly))
-            return RegistryResult::Failed;
-        file.write(FormatRegistryFile(content, m_keyName));
-        return file.commit() ? RegistryResult::Ok : RegistryResult::Failed;
+        return replaceFile(m_file, FormatRegistryFile(content, m_keyName))
+            ? RegistryResult::Ok
+            : RegistryResult::Failed;
     }
 
     RegistryResult read(const std::u16string &name, RegistryValueKind kind, RegistryFileValue &found) const
@@ -214,11 +232,7 @@ RegistryResult FileRegistry::OpenKey(const std::u16string &path, bool create,
     if (!QFileInfo::exists(fileName)) {
         if (!create)
             return RegistryResult::Missing;
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
-            return RegistryResult::Failed;
-        file.write(FormatRegistryFile({}, keyName));
-        if (!file.commit())
+        if (!replaceFile(fileName, FormatRegistryFile({}, keyName)))
             return RegistryResult::Failed;
     }
     key = std::make_unique<FileRegistryKey>(fileName, keyName, std::move(lock));
