@@ -31,6 +31,8 @@ public:
     QString Edit2Text() const override { return edit2; }
     void SetEdit2Text(const QString &text) override { edit2 = text; }
     void SetEdit2ReadOnly(bool) override {}
+    void SetEdit1Description(const QString &) override {}
+    void Announce(const QString &) override {}
     void SetFocus(Control) override {}
     Control ActiveControl() const override { return Control::Edit2; }
     void SetEnabled(Command, bool) override {}

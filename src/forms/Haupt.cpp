@@ -4,7 +4,9 @@
 #include "data/DatenEinlesen.h"
 #include "data/Datenordner.h"
 #include "data/ProgramTitle.h"
+#include "forms/Announcement.h"
 #include "forms/Layout.h"
+#include "forms/LineEditAccessible.h"
 #include "forms/ModalDialogs.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
@@ -78,8 +80,11 @@ TForm1::~TForm1()
 
 void TForm1::createControls()
 {
+    // Before the first field exists, so screen readers read every field whole.
+    InstallLineEditAccessible();
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    Ansage = new Announcement(client);
 
     Edit1 = new QLineEdit(client);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -160,9 +165,11 @@ void TForm1::createControls()
 
     // Entering a field from another control of this window; coming back
     // from another window or a message box leaves the caret where it was.
+    // Queued: the caret moves after the field's focus event, as a screen
+    // reader that sees caret events first moves there without a word.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         if ((now == Edit1 || now == Edit2) && old && old->window() == this)
-            Edit1Enter();
+            QMetaObject::invokeMethod(this, &TForm1::Edit1Enter, Qt::QueuedConnection);
     });
 
     Edit1->setFocus();

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class Announcement;
 class ModalDialogs;
 struct TrainingSettings;
 class QAction;
@@ -49,6 +50,7 @@ public:
     QPushButton *Button2;      // "Neu"
     QPushButton *Button3;      // "Überspringen"
     QPushButton *Button4;      // "Fertig"
+    Announcement *Ansage;      // what the training says to the screen reader
 
     QMenu *MenuDatei;
     QAction *MenuDateiBrailletastatur;
@@ -119,6 +121,8 @@ public:
     QString Edit2Text() const override;
     void SetEdit2Text(const QString &text) override;
     void SetEdit2ReadOnly(bool readOnly) override;
+    void SetEdit1Description(const QString &text) override;
+    void Announce(const QString &text) override;
     void SetFocus(Control control) override;
     Control ActiveControl() const override;
     void SetEnabled(Command command, bool enabled) override;

@@ -6,6 +6,8 @@
 #include "training/AnswerFieldInput.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,6 +45,19 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             return Edit2KeyDown(key);
         if (watched == RichEdit1)
             return Edit1KeyPress(key);
+        break;
+    }
+    case QEvent::FocusIn: {
+        // Entering a field by Tab would select its whole text before the
+        // screen reader hears of the focus, and it would then say nothing
+        // of the field; entered as by any other move, nothing is selected.
+        auto *focus = static_cast<QFocusEvent *>(event);
+        if ((watched == Edit1 || watched == Edit2)
+            && (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
+            QFocusEvent entered(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(watched, &entered);
+            return true;
+        }
         break;
     }
     case QEvent::MouseButtonRelease:

@@ -5,6 +5,7 @@
 
 #include "data/Dateinamen.h"
 #include "data/Datenordner.h"
+#include "forms/Announcement.h"
 #include "forms/ModalDialogs.h"
 #include "forms/TrainingSettings.h"
 
@@ -51,7 +52,13 @@ QString TForm1::Edit1Text() const
 
 void TForm1::SetEdit1Text(const QString &text)
 {
+    // The caret goes to the start at once, before the training moves the
+    // focus here: a screen reader that sees the field's caret move before
+    // its focus takes the focus there without a word, and the question is
+    // said once, by the training's announcement. Tab and the arrow keys
+    // move the caret only after the focus event, so there the field is read.
     Edit1->setText(text);
+    Edit1->setCursorPosition(0);
 }
 
 QString TForm1::Edit2Text() const
@@ -67,6 +74,16 @@ void TForm1::SetEdit2Text(const QString &text)
 void TForm1::SetEdit2ReadOnly(bool readOnly)
 {
     Edit2->setReadOnly(readOnly);
+}
+
+void TForm1::SetEdit1Description(const QString &text)
+{
+    Edit1->setAccessibleDescription(text);
+}
+
+void TForm1::Announce(const QString &text)
+{
+    Ansage->say(text);
 }
 
 void TForm1::SetFocus(Control control)

@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <exception>
+
 namespace {
 
 // The caption of Button2 without "&" marks, named by the status hint.
@@ -37,6 +39,31 @@ void EnableSkipAndEnd(TrainingWindow &w, bool enabled)
 
 } // namespace
 
+class Training::Announcing
+{
+public:
+    explicit Announcing(Training &training)
+        : t(training)
+        , exceptionsBefore(std::uncaught_exceptions())
+    {
+        if (t.commandDepth++ == 0) {
+            t.newLogLines.clear();
+            t.shownEntry.clear();
+        }
+    }
+    ~Announcing()
+    {
+        if (--t.commandDepth == 0 && std::uncaught_exceptions() == exceptionsBefore)
+            t.Announce();
+    }
+    Announcing(const Announcing &) = delete;
+    Announcing &operator=(const Announcing &) = delete;
+
+private:
+    Training &t;
+    const int exceptionsBefore;
+};
+
 Training::Training(TrainingWindow &window, std::function<QString()> iniPfad)
     : w(window)
     , iniPfad(iniPfad ? std::move(iniPfad) : [] { return DateinamenIniPfad(); })
@@ -56,6 +83,9 @@ void Training::setAktZeile(int V)
 
     if (V == 0) {
         MerkZeile = 0;
+        shownEntry.clear();
+        // While idle the question field tells how to begin.
+        w.SetEdit1Description(StartHint);
         EnableSkipAndEnd(w, false);
         w.SetEdit1Text(QString());
         w.SetEdit2Text(QString());
@@ -86,7 +116,10 @@ void Training::setAktZeile(int V)
         b.clear();
     }
     MerkZeile = FAktZeile;
+    shownEntry = w.Lerntyp() ? QStringLiteral("Frage: %1, Antwort: %2").arg(a, b)
+                             : QStringLiteral("Frage: %1").arg(a);
 
+    w.SetEdit1Description(QString());
     w.SetEdit1Text(a);
     w.SetEdit2Text(b);
     // Focus leaves and re-enters the question field, so the screen reader
@@ -112,6 +145,7 @@ void Training::MoveOn()
 
 void Training::MenuAktNeuClick()
 {
+    const Announcing announcing(*this);
     try {
         if (!Dateien.isEmpty() && QFileInfo::exists(iniPfad())) {
             DatenEinlesen(*this, w);
@@ -149,6 +183,7 @@ void Training::MenuAktNeuClick()
 
 void Training::MenuAktWeiterClick()
 {
+    const Announcing announcing(*this);
     if (AktZeile() == 0)
         return;
     w.WavAbspielen(QStringLiteral("Weiter.wav"), false);
@@ -166,6 +201,7 @@ void Training::MenuAktWeiterClick()
 
 void Training::MenuAktFertigClick()
 {
+    const Announcing announcing(*this);
     if (AktZeile() == 0)
         return;
     if (w.MessageDlg(QStringLiteral("Bist du wirklich fertig?"), MsgIcon::Confirmation,
@@ -178,6 +214,9 @@ void Training::MenuAktFertigClick()
 
 void Training::EndTraining()
 {
+    // The last verdict is heard before the summary box; what the end writes
+    // to the log afterwards is read there, where the focus goes.
+    Announce();
     w.WavAbspielen(QStringLiteral("Fertig.wav"), false);
     const int entries = MaxAnz / 2;
     const QString summary =
@@ -205,10 +244,23 @@ void Training::EndTraining()
     // The screen reader starts reading the log at its newest line.
     w.LogCaretToStart();
     w.SetFocus(Control::RichEdit1);
+    newLogLines.clear();
+}
+
+void Training::Announce()
+{
+    QStringList parts = newLogLines;
+    if (!shownEntry.isEmpty())
+        parts.append(shownEntry);
+    newLogLines.clear();
+    shownEntry.clear();
+    if (!parts.isEmpty())
+        w.Announce(parts.join(QLatin1Char(' ')));
 }
 
 void Training::MenuAktPruefenClick()
 {
+    const Announcing announcing(*this);
     // Only reached with "Prüfen" disabled: no entry, learn mode or nothing typed.
     if (!CanJudgeAnswer()) {
         w.MessageBeep();
@@ -284,6 +336,7 @@ void Training::ResetToIdle()
 
 void Training::ApplySettings()
 {
+    const Announcing announcing(*this);
     UpdateMenus();
     setAktZeile(AktZeile());
 }
@@ -308,6 +361,7 @@ void Training::setStatusText(const QString &text)
 void Training::setRichEditText(const QString &text)
 {
     ++logLineCount;
+    newLogLines.append(text);
     w.InsertLogLineAtTop(QString::number(logLineCount) + QLatin1String(".: ") + text);
     w.LogCaretToStart();
 }
@@ -315,6 +369,7 @@ void Training::setRichEditText(const QString &text)
 void Training::ClearLog()
 {
     logLineCount = 0;
+    newLogLines.clear();
     w.ClearLog();
 }
 

@@ -3,6 +3,7 @@
 #include "data/Eintragslisten.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -66,6 +67,12 @@ public:
     bool CanJudgeAnswer() const;
 
 private:
+    // Runs for the outermost command: what the command wrote to the log and
+    // the entry it left shown are said to the screen reader in one text
+    // when it ends. A command that throws says nothing; its error is shown.
+    class Announcing;
+    void Announce();
+
     void MoveOn();
     void EndTraining();
     void ClearLog();
@@ -76,4 +83,7 @@ private:
     int FStatusZeileText = 0;
     QString FStatusText;
     int logLineCount = 0; // lines in the log since it was last cleared
+    int commandDepth = 0;
+    QStringList newLogLines; // written by the running command, unnumbered
+    QString shownEntry;      // the entry shown now, as it is said
 };

@@ -30,6 +30,8 @@ public:
     virtual QString Edit2Text() const = 0;
     virtual void SetEdit2Text(const QString &text) = 0;
     virtual void SetEdit2ReadOnly(bool readOnly) = 0;
+    // What a screen reader adds when it reads the question field; empty: nothing.
+    virtual void SetEdit1Description(const QString &text) = 0;
 
     // Keyboard focus: move it, and ask which control holds it (None when no
     // control of the window has it, Other for a control not listed).
@@ -47,6 +49,10 @@ public:
     // The two panels of StatusBar1: remaining entries, status text.
     virtual void SetStatusPanel1(const QString &text) = 0;
     virtual void SetStatusPanel2(const QString &text) = 0;
+
+    // Says a text to the screen reader at once, on the braille display too.
+    // A later text cuts off an earlier one, so each command says one.
+    virtual void Announce(const QString &text) = 0;
 
     // Runs the pending window events, so the new question is drawn and read
     // out before anything else happens.

@@ -39,6 +39,7 @@ public:
     QHash<Command, bool> enabled;
     QStringList logLines; // top line first
     QString panel1, panel2;
+    QString edit1Description;
 
     // Settings as the options dialog holds them.
     bool lerntyp = false;
@@ -58,6 +59,7 @@ public:
     QList<Message> messages;
     QList<Cue> cues;
     QList<Editor> editors;
+    QStringList announcements; // what the screen reader was told, kept apart from the calls
     int beeps = 0;
 
     bool isEnabled(Command command) const { return enabled.value(command, false); }
@@ -70,6 +72,8 @@ public:
     QString Edit2Text() const override { return edit2; }
     void SetEdit2Text(const QString &text) override;
     void SetEdit2ReadOnly(bool readOnly) override;
+    void SetEdit1Description(const QString &text) override { edit1Description = text; }
+    void Announce(const QString &text) override { announcements.append(text); }
     void SetFocus(Control control) override;
     Control ActiveControl() const override { return focus; }
     void SetEnabled(Command command, bool on) override;
