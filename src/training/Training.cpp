@@ -162,10 +162,18 @@ void Training::MenuAktNeuClick()
         // against the half-loaded list, then let the error be shown.
         setAktZeile(0);
         UpdateMenus();
+        setStatusText(StartHint);
         throw;
     }
-    if (Daten.isEmpty())
+    if (Daten.isEmpty()) {
+        // The files now give no entries (edited since): a running training
+        // has lost its list and goes idle; an idle one stays as it was.
+        if (AktZeile() != 0) {
+            ResetToIdle();
+            UpdateMenus();
+        }
         return;
+    }
 
     UeberspringeTextS = true;
     w.WavAbspielen(QStringLiteral("Starte.wav"), false);
@@ -184,7 +192,8 @@ void Training::MenuAktNeuClick()
 void Training::MenuAktWeiterClick()
 {
     const Announcing announcing(*this);
-    if (AktZeile() == 0)
+    // No entry shown, or none left in Daten under its number.
+    if (AktZeile() <= 0 || Daten.size() < 2 * qsizetype(AktZeile()))
         return;
     w.WavAbspielen(QStringLiteral("Weiter.wav"), false);
     if (!w.Lerntyp()) {

@@ -64,6 +64,7 @@ private slots:
     void enterBelongsToPruefen_data();
     void enterBelongsToPruefen();
     void ctrlRightSkipsFromTheAnswerField();
+    void neuOverAnEmptiedFileGoesIdle();
     void arrowKeysMoveBetweenTheFields();
     void typedCharactersGoToTheAnswerField_data();
     void typedCharactersGoToTheAnswerField();
@@ -230,6 +231,35 @@ void TestHaupt::ctrlRightSkipsFromTheAnswerField()
     form.Edit2->setCursorPosition(0);
     press(Qt::Key_Right, Qt::ControlModifier);
     QVERIFY(form.Edit2->cursorPosition() > 0);
+}
+
+// The chosen file was emptied while a training ran: "Neu beginnen" leaves
+// no old question behind and nothing to skip.
+void TestHaupt::neuOverAnEmptiedFileGoesIdle()
+{
+    HauptFixture f;
+    QVERIFY(f.start({tiere}, false));
+    TForm1 &form = *f.form;
+    press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(form.Edit1->text(), QStringLiteral("Hund"));
+    QFile file(Dokumentendatenordner() + QStringLiteral("liste1.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("\xEF\xBB\xBFTiere\r\n") > 0);
+    file.close();
+
+    press(Qt::Key_N, Qt::ControlModifier);
+
+    QCOMPARE(form.Edit1->text(), QString());
+    QCOMPARE(form.StatusPanel1->text(), QStringLiteral("Verbleibende Einträge: 0"));
+    QCOMPARE(form.StatusPanel2->text(), QStringLiteral("Mit \"Neu\" kann begonnen werden"));
+    QCOMPARE(topLogLine(form), QStringLiteral("1.: Mit \"Neu\" kann begonnen werden."));
+    QVERIFY(!form.Button3->isEnabled());
+    QVERIFY(!form.MenuAktWeiter->isEnabled());
+    QVERIFY(form.Edit2->isReadOnly());
+
+    press(Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(f.dialogs.messages.size(), 0);
+    QCOMPARE(form.training().AktZeile(), 0);
 }
 
 void TestHaupt::arrowKeysMoveBetweenTheFields()

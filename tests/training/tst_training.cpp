@@ -129,6 +129,10 @@ private slots:
     void neuWithUnreadableFileLeavesNoEntryShown();
     void neuWithNothingLoadedStartsNothing_data();
     void neuWithNothingLoadedStartsNothing();
+    void neuWithNothingLoadedEndsARunningTraining_data();
+    void neuWithNothingLoadedEndsARunningTraining();
+    void skipNeverReachesPastDaten_data();
+    void skipNeverReachesPastDaten();
     void pruefenWithoutEntryOnlyBeeps();
     void updateMenus_data();
     void updateMenus();
@@ -646,6 +650,7 @@ void TrainingTest::neuWithUnreadableFileLeavesNoEntryShown()
     QVERIFY(!f.w.isEnabled(Command::Button3));
     QVERIFY(!f.w.isEnabled(Command::Button1));
     QCOMPARE(f.t.StatusZeileText(), 0);
+    QCOMPARE(f.w.panel2, NeuHinweis);
 }
 
 void TrainingTest::neuWithNothingLoadedStartsNothing_data()
@@ -675,6 +680,86 @@ void TrainingTest::neuWithNothingLoadedStartsNothing()
                                    "Datensatzanzahl!").arg(path);
     QCOMPARE(f.w.calls, expected);
     QVERIFY(f.scriptsUsedUp());
+}
+
+void TrainingTest::neuWithNothingLoadedEndsARunningTraining_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("oddMessage");
+    QTest::newRow("title only") << QStringLiteral("Titel\r\n") << false;
+    QTest::newRow("odd line count") << QStringLiteral("Titel\r\nHaus\r\nhouse\r\nBaum") << true;
+    QTest::newRow("empty file") << QString() << false;
+}
+
+// The chosen file was edited while a training ran and now gives no entries:
+// the old question must not stay on screen over the emptied list.
+void TrainingTest::neuWithNothingLoadedEndsARunningTraining()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, oddMessage);
+    Fixture f;
+    f.choose(dreiEintraege);
+    f.t.MenuAktNeuClick();
+    f.answer(QStringLiteral("wood"));
+    QCOMPARE(f.t.AktZeile(), 2);
+    f.t.UpdateMenus();
+    QVERIFY(f.w.isEnabled(Command::MenuDateiSpeichern));
+
+    f.write(QStringLiteral("a.dat"), text);
+    if (oddMessage)
+        f.w.answers = {MsgResult::Ok};
+    f.t.MenuAktNeuClick();
+
+    QVERIFY(f.t.Daten.isEmpty());
+    QCOMPARE(f.t.AktZeile(), 0);
+    QCOMPARE(f.t.MerkZeile, 0);
+    QVERIFY(f.w.edit1.isEmpty());
+    QVERIFY(f.w.edit2.isEmpty());
+    QVERIFY(f.w.edit2ReadOnly);
+    for (Command command : {Command::Button1, Command::Button3, Command::Button4, Command::MenuAktPruefen,
+                            Command::MenuAktWeiter, Command::MenuAktFertig, Command::MenuDateiSpeichern})
+        QVERIFY2(!f.w.isEnabled(command), qPrintable(RecordingWindow::name(command)));
+    QCOMPARE(f.w.panel1, remaining(QStringLiteral("0")));
+    QCOMPARE(f.w.panel2, NeuHinweis);
+    QCOMPARE(f.w.logLines, QStringList{QStringLiteral("1.: ") + NeuHinweis + QLatin1Char('.')});
+    QCOMPARE(f.w.announcements.constLast(), NeuHinweis + QLatin1Char('.'));
+    QCOMPARE(f.w.cues.size(), 3); // Starte, Falsch, Weiter: no new start
+    QVERIFY(f.scriptsUsedUp());
+
+    // Nothing is left to skip, judge or close over.
+    f.w.takeCalls();
+    f.t.MenuAktWeiterClick();
+    QVERIFY(f.w.takeCalls().isEmpty());
+    QVERIFY(f.t.FalschDaten.isEmpty());
+    QVERIFY(f.t.FormCloseQuery());
+}
+
+void TrainingTest::skipNeverReachesPastDaten_data()
+{
+    QTest::addColumn<bool>("lerntyp");
+    QTest::newRow("learn mode") << true;
+    QTest::newRow("test mode") << false;
+}
+
+// Whatever left Daten shorter than the entry shown, a skip that still gets
+// through must neither read past the list nor move on.
+void TrainingTest::skipNeverReachesPastDaten()
+{
+    QFETCH(bool, lerntyp);
+    Fixture f;
+    f.w.lerntyp = lerntyp;
+    f.choose(dreiEintraege);
+    f.t.MenuAktNeuClick();
+    f.t.MenuAktWeiterClick();
+    QCOMPARE(f.t.AktZeile(), 2);
+    const QStringList falschDaten = f.t.FalschDaten;
+
+    f.t.Daten.clear();
+    f.w.takeCalls();
+    f.t.MenuAktWeiterClick();
+    QVERIFY(f.w.takeCalls().isEmpty());
+    QCOMPARE(f.t.FalschDaten, falschDaten);
+    QCOMPARE(f.t.AktZeile(), 2);
 }
 
 void TrainingTest::pruefenWithoutEntryOnlyBeeps()
