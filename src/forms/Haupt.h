@@ -18,6 +18,7 @@ struct TrainingSettings;
 class QAction;
 class QActionGroup;
 class QKeyEvent;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -169,9 +170,11 @@ private:
     bool Edit1KeyPress(QKeyEvent *key);
     void Edit1Enter();
     void Edit2Change();
-    // Lets an enabled menu item win a key that the focused control would
-    // otherwise keep for itself; true when the key belongs to the menus.
+    // Lets a menu item win a key that the focused control would otherwise
+    // keep for itself; true when the key belongs to the menus.
     bool menuTakesKey(QKeyEvent *key);
+    // Whether an item of the menus, enabled or not, has this shortcut.
+    bool isMenuKey(const QKeySequence &pressed) const;
 
     ModalDialogs &m_dialogs;
     TrainingSettings &m_settings;

@@ -25,6 +25,12 @@ bool hasShortcut(const QAction *action, const QKeySequence &pressed)
                        [&](const QKeySequence &shortcut) { return shortcut == pressed; });
 }
 
+// The keypad's Enter is the same key to the menu as the main Enter.
+QKeySequence menuKey(const QKeyEvent *key)
+{
+    return QKeySequence(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+}
+
 } // namespace
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -39,6 +45,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
+        // An enabled item's key never gets here, the shortcut acted on it;
+        // a disabled item still owns its key and does nothing with it.
+        if (isMenuKey(menuKey(key)))
+            return true;
         if (watched == Edit1)
             return Edit1KeyDown(key) || Edit1KeyPress(key);
         if (watched == Edit2)
@@ -73,9 +83,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 bool TForm1::menuTakesKey(QKeyEvent *key)
 {
-    // The keypad's Enter is the same key to the menu as the main Enter.
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier,
-                                               Qt::Key(key->key())));
+    const QKeySequence pressed = menuKey(key);
     // Before it acts on a key of "Datei" or "Aktionen" the menu brings their
     // items up to date, so "Prüfen" is enabled exactly when it can judge.
     for (const QMenu *menu : {MenuDatei, MenuAkt}) {
@@ -86,13 +94,16 @@ bool TForm1::menuTakesKey(QKeyEvent *key)
             break;
         }
     }
-    // A disabled item leaves the key to the control, as the menu does.
+    return isMenuKey(pressed);
+}
+
+bool TForm1::isMenuKey(const QKeySequence &pressed) const
+{
     QList<QAction *> items{PuEinfuegen};
     for (const QMenu *menu : {MenuDatei, MenuAkt, MenuEinst, MenuHilfe})
         items += menu->actions();
-    return std::any_of(items.begin(), items.end(), [&](const QAction *action) {
-        return action->isEnabled() && hasShortcut(action, pressed);
-    });
+    return std::any_of(items.begin(), items.end(),
+                       [&](const QAction *action) { return hasShortcut(action, pressed); });
 }
 
 bool TForm1::Edit1KeyDown(QKeyEvent *key)

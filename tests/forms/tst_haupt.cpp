@@ -64,6 +64,8 @@ private slots:
     void enterBelongsToPruefen_data();
     void enterBelongsToPruefen();
     void ctrlRightSkipsFromTheAnswerField();
+    void keysOfDisabledItemsDoNothing_data();
+    void keysOfDisabledItemsDoNothing();
     void neuOverAnEmptiedFileGoesIdle();
     void arrowKeysMoveBetweenTheFields();
     void typedCharactersGoToTheAnswerField_data();
@@ -220,17 +222,65 @@ void TestHaupt::ctrlRightSkipsFromTheAnswerField()
     press(Qt::Key_Right, Qt::ControlModifier);
     QCOMPARE(form.Edit1->text(), QStringLiteral("Katze"));
     QCOMPARE(topLogLine(form), QStringLiteral("2.: Es wurde übersprungen."));
+}
 
-    // With nothing to skip the key is the field's again.
-    f.dialogs.answers = {MsgResult::Yes};
+void TestHaupt::keysOfDisabledItemsDoNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("caretMoves");
+
+    const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+    for (const char *control : {"Edit1", "Edit2", "RichEdit1"})
+        QTest::addRow("Ctrl+Right in %s", control) << QString::fromLatin1(control) << int(Qt::Key_Right)
+                                                   << ctrl << false;
+    // Keys of no menu item stay the controls'.
+    QTest::newRow("Right in the answer field") << "Edit2" << int(Qt::Key_Right) << Qt::KeyboardModifiers()
+                                               << true;
+    QTest::newRow("Ctrl+Shift+Right in the log") << "RichEdit1" << int(Qt::Key_Right)
+                                                 << (ctrl | Qt::ShiftModifier) << true;
+}
+
+// At the end of a training "Überspringen" is disabled; its key is still the
+// menu's, so the screen reader does not read the log or a field word by word.
+void TestHaupt::keysOfDisabledItemsDoNothing()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, caretMoves);
+
+    HauptFixture f;
+    QVERIFY(f.start({tiere}, false));
+    TForm1 &form = *f.form;
+    press(Qt::Key_N, Qt::ControlModifier);
+    f.dialogs.answers = {MsgResult::Yes, MsgResult::Ok};
     press(Qt::Key_F, Qt::ControlModifier);
-    form.Edit2->setFocus();
+    QCOMPARE(f.dialogs.messages.size(), 2);
     QVERIFY(!form.MenuAktWeiter->isEnabled());
-    form.Edit2->setReadOnly(false);
-    form.Edit2->setText(QStringLiteral("do g"));
-    form.Edit2->setCursorPosition(0);
-    press(Qt::Key_Right, Qt::ControlModifier);
-    QVERIFY(form.Edit2->cursorPosition() > 0);
+
+    QWidget *target = form.findChild<QWidget *>(control);
+    QVERIFY(target);
+    // Entering a field places its caret: set it only once there.
+    target->setFocus();
+    auto *field = qobject_cast<QLineEdit *>(target);
+    if (field) {
+        field->setText(QStringLiteral("do g"));
+        field->setCursorPosition(0);
+    } else {
+        form.RichEdit1->moveCursor(QTextCursor::Start);
+    }
+    const QString log = form.RichEdit1->toPlainText();
+
+    press(key, modifiers);
+
+    const int caret = field ? field->cursorPosition() : form.RichEdit1->textCursor().position();
+    QCOMPARE(caret > 0, caretMoves);
+    QCOMPARE(focused(), target);
+    QCOMPARE(form.RichEdit1->toPlainText(), log);
+    QCOMPARE(f.dialogs.messages.size(), 2);
+    QCOMPARE(form.training().AktZeile(), 0);
 }
 
 // The chosen file was emptied while a training ran: "Neu beginnen" leaves
