@@ -72,7 +72,12 @@ int main(int argc, char *argv[])
         return 0;
 
     QtModalDialogs dialogs;
-    Application app(argc, argv, dialogs);
+    // The program takes nothing from its command line, so Qt sees only the
+    // program's name: its own options (-reverse, -qwindowtitle, -style,
+    // -platform...) would change the window and its title. Qt keeps a
+    // reference to this count for the application's lifetime.
+    int qtArgc = qMin(argc, 1);
+    Application app(qtArgc, argv, dialogs);
 
     // Qt's own texts (the font dialog, key names in the menus) in German,
     // like the rest of the program.

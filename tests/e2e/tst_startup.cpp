@@ -44,12 +44,12 @@ class TestStartup : public QObject
         return env;
     }
 
-    std::unique_ptr<QProcess> startProgram(const QString &platform)
+    std::unique_ptr<QProcess> startProgram(const QString &platform, const QStringList &arguments = {})
     {
         auto program = std::make_unique<QProcess>();
         program->setProcessEnvironment(programEnvironment(platform));
         program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program->start(QStringLiteral(LW_PROGRAM), {});
+        program->start(QStringLiteral(LW_PROGRAM), arguments);
         return program;
     }
 
@@ -284,6 +284,25 @@ private slots:
             XDeleteProperty(m_x, root, atom(property));
         XDestroyWindow(m_x, check);
         XSync(m_x, False);
+        QVERIFY(closeByRequest(*first));
+    }
+
+    void qtOptionsHaveNoEffect_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("-qwindowtitle") << QStringList{"-qwindowtitle", "Fremd"};
+        QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("all of them") << QStringList{"-reverse", "-qwindowtitle", "Fremd", "-style", "Windows",
+                                                    "-stylesheet", "fremd.qss", "-platform", "offscreen"};
+    }
+
+    // The program takes nothing from its command line: whatever Qt would
+    // read there, the window shows on this display under its own title.
+    void qtOptionsHaveNoEffect()
+    {
+        QFETCH(QStringList, arguments);
+        const auto first = startProgram(QStringLiteral("xcb"), arguments);
+        QTRY_COMPARE_WITH_TIMEOUT(programWindows().size(), 1, 15000);
         QVERIFY(closeByRequest(*first));
     }
 
