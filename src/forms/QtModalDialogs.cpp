@@ -22,6 +22,9 @@ MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButto
         box.setWindowTitle(QStringLiteral("Fehler"));
         break;
     }
+    // File names and entries are the learner's text, never markup: "<b>.dat"
+    // is shown and read as it is, and the line breaks stay.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
 
     // Our own buttons, so the texts are German whatever Qt's translations say.
