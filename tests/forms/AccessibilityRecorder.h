@@ -28,8 +28,22 @@ inline QList<FocusEvent> &focusEvents()
     return events;
 }
 
+// Every event in the order a screen reader gets them.
+struct Event
+{
+    QAccessible::Event type;
+    QPointer<QObject> object;
+};
+
+inline QList<Event> &allEvents()
+{
+    static QList<Event> events;
+    return events;
+}
+
 inline void record(QAccessibleEvent *event)
 {
+    allEvents().append({event->type(), event->object()});
     if (event->type() != QAccessible::Focus)
         return;
     QAccessibleInterface *iface = event->accessibleInterface();

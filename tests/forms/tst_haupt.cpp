@@ -7,6 +7,7 @@
 #include "HauptFixture.h"
 
 #include "data/Datenordner.h"
+#include "forms/Announcement.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -48,6 +49,22 @@ QString topLogLine(const TForm1 &form)
 
 enum class Focus { Edit2, Button2, Button3 };
 
+bool isCaretOrSelection(QAccessible::Event type)
+{
+    return type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged;
+}
+
+// Positions in the recorded events of the given kinds from the given object.
+QList<qsizetype> eventsOf(QObject *object, const std::function<bool(QAccessible::Event)> &kind)
+{
+    QList<qsizetype> found;
+    const auto &events = AccessibilityRecorder::allEvents();
+    for (qsizetype i = 0; i < events.size(); ++i)
+        if (events[i].object == object && kind(events[i].type))
+            found.append(i);
+    return found;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Focus)
@@ -79,6 +96,12 @@ private slots:
 
     void eachQuestionTakesTheFocusAndIsAnnounced();
     void everyReachableControlHasAName();
+    void eachTrainingEventIsSaidOnce_data();
+    void eachTrainingEventIsSaidOnce();
+    void enteringAFieldReadsIt_data();
+    void enteringAFieldReadsIt();
+    void fieldsAreReadWhole_data();
+    void fieldsAreReadWhole();
 };
 
 void TestHaupt::initTestCase()
@@ -593,3 +616,151 @@ void TestHaupt::everyReachableControlHasAName()
 LW_FORMS_TEST_MAIN(TestHaupt, oneScreen)
 
 #include "tst_haupt.moc"
+
+void TestHaupt::eachTrainingEventIsSaidOnce_data()
+{
+    QTest::addColumn<bool>("lerntyp");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("Neu beginnen") << false << "neu" << "Los gehts... Frage: Hund";
+    QTest::newRow("right answer") << false << "dog"
+                                  << "\"dog\" ist richtig! \"Hund\" heißt \"dog\". Frage: Katze";
+    QTest::newRow("wrong answer") << false << "x"
+                                  << "\"x\" ist falsch! \"Hund\" heißt \"dog\". Frage: Katze";
+    QTest::newRow("skip") << false << "skip" << "Es wurde übersprungen. Frage: Katze";
+    QTest::newRow("learn mode") << true << "skip" << "Es wurde übersprungen. Frage: Katze, Antwort: cat";
+}
+
+// One notification says what happened and the next question. The question
+// field still takes the focus, but its caret moves before its focus does and
+// never after, so a screen reader moves there without reading it a second time.
+void TestHaupt::eachTrainingEventIsSaidOnce()
+{
+    QFETCH(bool, lerntyp);
+    QFETCH(QString, action);
+    QFETCH(QString, said);
+
+    HauptFixture f;
+    QVERIFY(f.start({tiere}, lerntyp));
+    TForm1 &form = *f.form;
+    QCOMPARE(form.Edit1->accessibleDescription(), QStringLiteral("Mit \"Neu\" kann begonnen werden"));
+    if (action != QLatin1String("neu")) {
+        press(Qt::Key_N, Qt::ControlModifier);
+        if (action != QLatin1String("skip"))
+            type(action);
+    }
+    QCoreApplication::processEvents();
+    AccessibilityRecorder::allEvents().clear();
+
+    if (action == QLatin1String("skip"))
+        press(Qt::Key_Right, Qt::ControlModifier);
+    else if (action == QLatin1String("neu"))
+        press(Qt::Key_N, Qt::ControlModifier);
+    else
+        press(Qt::Key_Return);
+    QCoreApplication::processEvents();
+
+    const auto shown = eventsOf(form.Ansage, [](QAccessible::Event t) { return t == QAccessible::ObjectShow; });
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(form.Ansage->text(), said);
+    QCOMPARE(focused(), form.Edit1);
+    QVERIFY(form.Edit1->accessibleDescription().isEmpty());
+
+    const auto focus = eventsOf(form.Edit1, [](QAccessible::Event t) { return t == QAccessible::Focus; });
+    const auto carets = eventsOf(form.Edit1, isCaretOrSelection);
+    QVERIFY(!focus.isEmpty());
+    QVERIFY(!carets.isEmpty());
+    QVERIFY2(carets.first() < focus.last(), "the caret moves before the focus arrives");
+    QVERIFY2(carets.last() < focus.last(), "and not after it");
+    QVERIFY2(focus.last() < shown.first(), "the notification comes last");
+}
+
+void TestHaupt::enteringAFieldReadsIt_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("Tab") << "Edit1" << int(Qt::Key_Tab) << Qt::KeyboardModifiers() << "Edit2";
+    QTest::newRow("Shift+Tab") << "Edit2" << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                               << "Edit1";
+    QTest::newRow("Shift+Tab from the log") << "RichEdit1" << int(Qt::Key_Backtab)
+                                            << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Edit2";
+    QTest::newRow("Down") << "Edit1" << int(Qt::Key_Down) << Qt::KeyboardModifiers() << "Edit2";
+    QTest::newRow("Up") << "Edit2" << int(Qt::Key_Up) << Qt::KeyboardModifiers() << "Edit1";
+}
+
+// Moved by the learner, the focus event of a field comes before any caret or
+// selection event of it, so a screen reader reads the field.
+void TestHaupt::enteringAFieldReadsIt()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, to);
+
+    HauptFixture f;
+    QVERIFY(f.start({tiere}, false));
+    TForm1 &form = *f.form;
+    press(Qt::Key_N, Qt::ControlModifier);
+    type(QStringLiteral("dog"));
+    form.findChild<QWidget *>(from)->setFocus();
+    QCoreApplication::processEvents();
+    auto *target = form.findChild<QLineEdit *>(to);
+    // Away from where entering puts it, so entering moves the caret.
+    target->setCursorPosition(1);
+    AccessibilityRecorder::allEvents().clear();
+
+    press(key, modifiers);
+    QCoreApplication::processEvents();
+    QCOMPARE(focused(), target);
+    QVERIFY(!target->hasSelectedText());
+    const auto focus = eventsOf(target, [](QAccessible::Event t) { return t == QAccessible::Focus; });
+    const auto carets = eventsOf(target, isCaretOrSelection);
+    QCOMPARE(focus.size(), 1);
+    QVERIFY(!carets.isEmpty());
+    QVERIFY2(focus.first() < carets.first(), "caret or selection before the focus");
+}
+
+void TestHaupt::fieldsAreReadWhole_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("runStart");
+    QTest::addColumn<int>("runEnd");
+
+    QTest::newRow("start") << 0 << 0 << 4;
+    QTest::newRow("inside") << 2 << 0 << 4;
+    QTest::newRow("end") << 4 << 0 << 4;
+    QTest::newRow("past the end") << 5 << -1 << -1;
+    QTest::newRow("before the start") << -1 << -1 << -1;
+}
+
+// One attribute run over the whole text: a screen reader that walks the
+// runs reads the last character too.
+void TestHaupt::fieldsAreReadWhole()
+{
+    QFETCH(int, offset);
+    QFETCH(int, runStart);
+    QFETCH(int, runEnd);
+
+    HauptFixture f;
+    QVERIFY(f.start({{QStringLiteral("Farben"), QStringLiteral("grün"), QStringLiteral("green")}}, false));
+    TForm1 &form = *f.form;
+    press(Qt::Key_N, Qt::ControlModifier);
+    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(form.Edit1);
+    QVERIFY(question && question->textInterface());
+    QCOMPARE(question->text(QAccessible::Name), QStringLiteral("Frage"));
+    QCOMPARE(question->text(QAccessible::Value), QStringLiteral("grün"));
+    QCOMPARE(question->textInterface()->text(0, 4), QStringLiteral("grün"));
+    QVERIFY(question->state().readOnly);
+    int start = -2, end = -2;
+    question->textInterface()->attributes(offset, &start, &end);
+    QCOMPARE(start, runStart);
+    QCOMPARE(end, runEnd);
+
+    // The read-only question cannot be changed through the screen reader.
+    question->editableTextInterface()->replaceText(0, 4, QStringLiteral("rot"));
+    QCOMPARE(form.Edit1->text(), QStringLiteral("grün"));
+}

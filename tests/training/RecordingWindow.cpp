@@ -12,7 +12,7 @@ QStringList RecordingWindow::takeCalls()
 MsgResult RecordingWindow::MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
     calls << QStringLiteral("MessageDlg ") + text;
-    messages.append({text, icon, buttons, panel1});
+    messages.append({text, icon, buttons, panel1, announcements.size()});
     if (answers.isEmpty())
         qFatal("No scripted answer left for the message box \"%s\"", qPrintable(text));
     return answers.takeFirst();

@@ -21,6 +21,7 @@ public:
         MsgIcon icon;
         MsgButtons buttons;
         QString statusPanel1; // what the remaining count showed while it was open
+        qsizetype announcedBefore; // how many announcements came before it
     };
     struct Cue
     {

@@ -134,6 +134,10 @@ private slots:
     void skipNeverReachesPastDaten_data();
     void skipNeverReachesPastDaten();
     void pruefenWithoutEntryOnlyBeeps();
+    void eachCommandSaysWhatHappenedAndWhatComes();
+    void learnModeSaysQuestionAndAnswer();
+    void aCommandThatFailsSaysNothing();
+    void questionFieldTellsHowToBeginWhileIdle();
     void updateMenus_data();
     void updateMenus();
     void resetToIdleAndLogNumbering();
@@ -651,6 +655,76 @@ void TrainingTest::neuWithUnreadableFileLeavesNoEntryShown()
     QVERIFY(!f.w.isEnabled(Command::Button1));
     QCOMPARE(f.t.StatusZeileText(), 0);
     QCOMPARE(f.w.panel2, NeuHinweis);
+}
+
+void TrainingTest::eachCommandSaysWhatHappenedAndWhatComes()
+{
+    Fixture f;
+    f.choose(dreiEintraege);
+    f.t.MenuAktNeuClick();
+    f.answer(QStringLiteral("house"));
+    f.answer(QStringLiteral("Ast"));
+    // Also the first question, though the training showed it twice.
+    QCOMPARE(f.w.announcements,
+             (QStringList{QStringLiteral("Los gehts... Frage: Haus"),
+                          QStringLiteral("\"house\" ist richtig! \"Haus\" heißt \"house\". Frage: Baum"),
+                          QStringLiteral("\"Ast\" ist falsch! \"Baum\" heißt \"tree\". Frage: Hund")}));
+
+    // The last verdict comes before the summary, which is then read as a
+    // dialog; the lines the end writes to the log are read where the focus
+    // goes, in the log.
+    f.t.MenuAktNeuClick();
+    f.t.MenuAktWeiterClick();
+    f.t.MenuAktWeiterClick();
+    f.w.announcements.clear();
+    f.w.answers = {MsgResult::Ok, MsgResult::No};
+    f.answer(QStringLiteral("dog"));
+    QCOMPARE(f.w.announcements,
+             QStringList{QStringLiteral("\"dog\" ist richtig! \"Hund\" heißt \"dog\".")});
+    QCOMPARE(f.w.messages.at(f.w.messages.size() - 2).announcedBefore, 1);
+
+    f.w.announcements.clear();
+    f.t.MenuAktNeuClick();
+    f.w.answers = {MsgResult::Yes, MsgResult::Ok};
+    f.t.MenuAktFertigClick();
+    QCOMPARE(f.w.announcements,
+             (QStringList{QStringLiteral("Los gehts... Frage: Haus"), QStringLiteral("Ich bin fertig.")}));
+    QVERIFY(f.scriptsUsedUp());
+}
+
+void TrainingTest::learnModeSaysQuestionAndAnswer()
+{
+    Fixture f;
+    f.choose(dreiEintraege);
+    f.w.lerntyp = true;
+    f.w.anzeigetyp = 2;
+    f.t.MenuAktNeuClick();
+    f.t.MenuAktWeiterClick();
+    QCOMPARE(f.w.announcements,
+             (QStringList{QStringLiteral("Los gehts... Frage: house, Antwort: Haus"),
+                          QStringLiteral("Es wurde übersprungen. Frage: tree, Antwort: Baum")}));
+}
+
+void TrainingTest::aCommandThatFailsSaysNothing()
+{
+    Fixture f;
+    f.choose(dreiEintraege);
+    f.t.Dateien << f.dir.filePath(QStringLiteral("verschwunden.dat"));
+    QVERIFY_THROWS_EXCEPTION(FileError, f.t.MenuAktNeuClick());
+    QVERIFY(f.w.announcements.isEmpty());
+}
+
+void TrainingTest::questionFieldTellsHowToBeginWhileIdle()
+{
+    Fixture f;
+    f.choose(dreiEintraege);
+    f.t.ResetToIdle();
+    QCOMPARE(f.w.edit1Description, NeuHinweis);
+    f.t.MenuAktNeuClick();
+    QCOMPARE(f.w.edit1Description, QString());
+    f.w.answers = {MsgResult::Yes, MsgResult::Ok, MsgResult::No};
+    f.t.MenuAktFertigClick();
+    QCOMPARE(f.w.edit1Description, NeuHinweis);
 }
 
 void TrainingTest::neuWithNothingLoadedStartsNothing_data()
