@@ -8,6 +8,7 @@
 #include "forms/Layout.h"
 #include "forms/LineEditAccessible.h"
 #include "forms/ModalDialogs.h"
+#include "forms/SettingsStore.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
 
@@ -53,11 +54,12 @@ private:
 
 } // namespace
 
-TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *parent)
+TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, SettingsStore &settingsStore,
+               QWidget *parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_settings(settings)
-    , m_settingsStore(*m_registry, *this, m_settings, Schriftart(), FTraining.Dateien, m_dialogs)
+    , m_settingsStore(settingsStore)
     // Seeded once from the clock, so every start draws another order.
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
 {
@@ -66,16 +68,6 @@ TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *paren
     createMenus();
     CaptionZuweisen();
     resize(427, 273);
-
-    // The folders may be missing on a first start; whatever fails here is
-    // met again, with its message, where a file is actually read or written.
-    CreateDataFolders();
-}
-
-TForm1::~TForm1()
-{
-    // Only an empty folder goes; one with files stays (rmdir refuses it).
-    RemoveEmptyDataFolders();
 }
 
 void TForm1::createControls()
@@ -384,7 +376,12 @@ void TForm1::FormShow(QObject *Sender)
 
 void TForm1::RegistryLadenSpeichern(bool LadenS)
 {
-    m_settingsStore.RegistryLadenSpeichern(LadenS);
+    m_settingsStore.RegistryLadenSpeichern(*this, LadenS);
+}
+
+QStringList &TForm1::Dateien()
+{
+    return FTraining.Dateien;
 }
 
 int TForm1::AktOrdner() const
