@@ -408,6 +408,7 @@ int TForm1::HintergrundNr() const
 void TForm1::setHintergrundNr(int nr)
 {
     FHintergrundNr = nr;
+    setSchrifthintergrund(nr);
     SchriftartZuweisen();
 }
 
