@@ -5,6 +5,7 @@
 #include "data/Datenordner.h"
 #include "data/ProgramTitle.h"
 #include "forms/Announcement.h"
+#include "forms/FontAndColour.h"
 #include "forms/Layout.h"
 #include "forms/LineEditAccessible.h"
 #include "forms/ModalDialogs.h"
@@ -30,6 +31,12 @@
 #include <utility>
 
 namespace {
+
+// The main window's controls that take the background colour and the whole
+// font: in it, the two fields, the log, the status bar and its panels.
+constexpr ColourKinds HauptFarbarten = ColourKind::Label | ColourKind::StatusBar | ColourKind::Edit
+                                       | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox
+                                       | ColourKind::RichText;
 
 QFont fontOf(const QString &family, int pixelSize)
 {
@@ -249,27 +256,7 @@ void TForm1::CaptionZuweisen()
 
 void TForm1::SchriftartZuweisen()
 {
-    const FontWithColour &schrift = Schriftart();
-    const QColor hintergrund = Schrifthintergrund();
-    // Text fields, the log and the status bar take the whole font and the
-    // background colour; the buttons only the font.
-    for (QWidget *text : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2),
-                          static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(StatusBar1),
-                          static_cast<QWidget *>(StatusPanel1), static_cast<QWidget *>(StatusPanel2)}) {
-        QPalette palette = text->palette();
-        const QColor textColour = schrift.colour.isValid()
-            ? schrift.colour
-            : QApplication::palette(text).color(QPalette::Text);
-        palette.setColor(QPalette::Base, hintergrund);
-        palette.setColor(QPalette::Window, hintergrund);
-        palette.setColor(QPalette::Text, textColour);
-        palette.setColor(QPalette::WindowText, textColour);
-        text->setPalette(palette);
-        text->setFont(schrift.font);
-    }
-    StatusBar1->setAutoFillBackground(true);
-    for (QPushButton *button : {Button1, Button2, Button3, Button4})
-        button->setFont(schrift.font);
+    ApplyFontAndColour(*this, HauptFarbarten, Schriftart(), Schrifthintergrund());
     SchalterEinrichten();
 }
 
