@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QRandomGenerator>
 
+#include <array>
+
 class Announcement;
 class ModalDialogs;
 class SettingsStore;
@@ -174,6 +176,21 @@ private:
     bool menuTakesKey(QKeyEvent *key);
     // Whether an item of the menus, enabled or not, has this shortcut.
     bool isMenuKey(const QKeySequence &pressed) const;
+
+    // The controls the training names and the commands it switches, each
+    // with its widget or menu item.
+    struct ControlWidget
+    {
+        Control control;
+        QWidget *widget;
+    };
+    struct CommandObject
+    {
+        Command command;
+        QObject *object;
+    };
+    std::array<ControlWidget, 7> controlWidgets() const;
+    std::array<CommandObject, 9> commandObjects() const;
 
     ModalDialogs &m_dialogs;
     TrainingSettings &m_settings;
