@@ -1,4 +1,5 @@
 #include "app/BringFormsToFront.h"
+#include "app/DataFolders.h"
 #include "app/DateNames.h"
 #include "app/RegistrySettings.h"
 #include "app/StartUp.h"
@@ -7,6 +8,8 @@
 #include "forms/Application.h"
 #include "forms/Haupt.h"
 #include "forms/QtModalDialogs.h"
+#include "forms/SettingsStore.h"
+#include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
 #include "platform/Registry.h"
 #include "platform/TopLevelWindows.h"
@@ -89,10 +92,15 @@ int main(int argc, char *argv[])
     setDatenordner(Programmdatenordner());
     Benutzerordner();
 
-    TrainingSettings settings;
-    TForm1 form(dialogs, settings);
-
+    // The program's services, each made before what uses it and so gone
+    // only after it: one registry for the settings and the hand-over, the
+    // data folders, the settings and their store, then the window.
     const auto registry = CurrentUserRegistry::Create();
+    const DataFolders folders;
+    TrainingSettings settings;
+    SettingsStore settingsStore(*registry, settings, Schriftart(), dialogs);
+    TForm1 form(dialogs, settings, settingsStore);
+
     HauptHandOver handOver(form);
     int result = 0;
     {

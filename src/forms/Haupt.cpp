@@ -5,9 +5,11 @@
 #include "data/Datenordner.h"
 #include "data/ProgramTitle.h"
 #include "forms/Announcement.h"
+#include "forms/FontAndColour.h"
 #include "forms/Layout.h"
 #include "forms/LineEditAccessible.h"
 #include "forms/ModalDialogs.h"
+#include "forms/SettingsStore.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
 
@@ -29,6 +31,12 @@
 #include <utility>
 
 namespace {
+
+// The main window's controls that take the background colour and the whole
+// font: in it, the two fields, the log, the status bar and its panels.
+constexpr ColourKinds HauptFarbarten = ColourKind::Label | ColourKind::StatusBar | ColourKind::Edit
+                                       | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox
+                                       | ColourKind::RichText;
 
 QFont fontOf(const QString &family, int pixelSize)
 {
@@ -53,11 +61,12 @@ private:
 
 } // namespace
 
-TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *parent)
+TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, SettingsStore &settingsStore,
+               QWidget *parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_settings(settings)
-    , m_settingsStore(*m_registry, *this, m_settings, Schriftart(), FTraining.Dateien, m_dialogs)
+    , m_settingsStore(settingsStore)
     // Seeded once from the clock, so every start draws another order.
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
 {
@@ -66,16 +75,6 @@ TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *paren
     createMenus();
     CaptionZuweisen();
     resize(427, 273);
-
-    // The folders may be missing on a first start; whatever fails here is
-    // met again, with its message, where a file is actually read or written.
-    CreateDataFolders();
-}
-
-TForm1::~TForm1()
-{
-    // Only an empty folder goes; one with files stays (rmdir refuses it).
-    RemoveEmptyDataFolders();
 }
 
 void TForm1::createControls()
@@ -117,7 +116,9 @@ void TForm1::createControls()
     // The panels are placed by SchalterEinrichten, not by the bar's own
     // layout, so their widths follow the window exactly.
     StatusPanel1 = new QLabel(StatusBar1);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel2 = new QLabel(StatusBar1);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
     for (QLabel *panel : {StatusPanel1, StatusPanel2}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
@@ -150,6 +151,7 @@ void TForm1::createControls()
     // Paste: Ctrl+V belongs to this item in the three text controls.
     // Their popup menu has no visible item, so they show none.
     PuEinfuegen = new QAction(QStringLiteral("Einfügen"), this);
+    PuEinfuegen->setObjectName(QStringLiteral("PuEinfuegen"));
     PuEinfuegen->setShortcuts(QKeySequence::Paste);
     PuEinfuegen->setShortcutContext(Qt::WidgetShortcut);
     for (QWidget *text : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2),
@@ -178,43 +180,58 @@ void TForm1::createControls()
 void TForm1::createMenus()
 {
     QMenuBar *bar = menuBar();
-    const auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut = {}) {
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menu = [bar](const char *name, const QString &caption) {
+        QMenu *added = bar->addMenu(caption);
+        added->setObjectName(QLatin1String(name));
+        return added;
+    };
+    const auto item = [this](QMenu *menu, const char *name, const QString &caption,
+                             const QKeySequence &shortcut = {}) {
         QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
         // The menus' keys act wherever the focus is in the main window.
         action->setShortcutContext(Qt::WindowShortcut);
         return action;
     };
 
-    MenuDatei = bar->addMenu(QStringLiteral("&Datei"));
+    MenuDatei = menu("MenuDatei", QStringLiteral("&Datei"));
     connect(MenuDatei, &QMenu::aboutToShow, this, &TForm1::MenuDateiClick);
-    MenuDateiBrailletastatur = item(MenuDatei, QStringLiteral("Braille&tastatur"), Qt::CTRL | Qt::Key_B);
+    MenuDateiBrailletastatur = item(MenuDatei, "MenuDateiBrailletastatur", QStringLiteral("Braille&tastatur"),
+                                    Qt::CTRL | Qt::Key_B);
     MenuDateiBrailletastatur->setCheckable(true);
-    MenuDateiSpeichern = item(MenuDatei, QStringLiteral("Fehlerdatei speichern..."), Qt::CTRL | Qt::Key_S);
-    MenuDateiBeenden = item(MenuDatei, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4);
+    MenuDateiSpeichern = item(MenuDatei, "MenuDateiSpeichern", QStringLiteral("Fehlerdatei speichern..."),
+                              Qt::CTRL | Qt::Key_S);
+    MenuDateiBeenden = item(MenuDatei, "MenuDateiBeenden", QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4);
     connect(MenuDateiSpeichern, &QAction::triggered, this, [this] { FTraining.MenuDateiSpeichernClick(); });
     connect(MenuDateiBeenden, &QAction::triggered, this, &TForm1::MenuDateiBeendenClick);
 
-    MenuAkt = bar->addMenu(QStringLiteral("A&ktionen"));
+    MenuAkt = menu("MenuAkt", QStringLiteral("A&ktionen"));
     connect(MenuAkt, &QMenu::aboutToShow, this, &TForm1::MenuAktClick);
-    MenuAktPruefen = item(MenuAkt, QStringLiteral("Prüfen"));
+    MenuAktPruefen = item(MenuAkt, "MenuAktPruefen", QStringLiteral("Prüfen"));
     // Keypad Enter first, so the menu shows "Enter"; Return is the main key.
     MenuAktPruefen->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    MenuAktNeu = item(MenuAkt, QStringLiteral("Neu beginnen"), Qt::CTRL | Qt::Key_N);
-    MenuAktWeiter = item(MenuAkt, QStringLiteral("Überspringen"), Qt::CTRL | Qt::Key_Right);
-    MenuAktFertig = item(MenuAkt, QStringLiteral("Fertig"), Qt::CTRL | Qt::Key_F);
+    MenuAktNeu = item(MenuAkt, "MenuAktNeu", QStringLiteral("Neu beginnen"), Qt::CTRL | Qt::Key_N);
+    MenuAktWeiter = item(MenuAkt, "MenuAktWeiter", QStringLiteral("Überspringen"), Qt::CTRL | Qt::Key_Right);
+    MenuAktFertig = item(MenuAkt, "MenuAktFertig", QStringLiteral("Fertig"), Qt::CTRL | Qt::Key_F);
     connect(MenuAktPruefen, &QAction::triggered, this, [this] { FTraining.MenuAktPruefenClick(); });
     connect(MenuAktNeu, &QAction::triggered, this, [this] { FTraining.MenuAktNeuClick(); });
     connect(MenuAktWeiter, &QAction::triggered, this, [this] { FTraining.MenuAktWeiterClick(); });
     connect(MenuAktFertig, &QAction::triggered, this, [this] { FTraining.MenuAktFertigClick(); });
 
-    MenuEinst = bar->addMenu(QStringLiteral("&Einstellungen"));
-    MenuEinstOptionen = item(MenuEinst, QStringLiteral("&Optionen..."), Qt::CTRL | Qt::Key_O);
-    MenuEinstDateien = item(MenuEinst, QStringLiteral("Dateien wählen/bearbeiten..."), Qt::CTRL | Qt::Key_D);
-    MenuEinst->addSeparator();
+    MenuEinst = menu("MenuEinst", QStringLiteral("&Einstellungen"));
+    MenuEinstOptionen = item(MenuEinst, "MenuEinstOptionen", QStringLiteral("&Optionen..."),
+                             Qt::CTRL | Qt::Key_O);
+    MenuEinstDateien = item(MenuEinst, "MenuEinstDateien", QStringLiteral("Dateien wählen/bearbeiten..."),
+                            Qt::CTRL | Qt::Key_D);
+    MenuEinst->addSeparator()->setObjectName(QStringLiteral("MenuEinstStrich1"));
     MenuEinstOrdner = new QActionGroup(this);
-    MenuEinstEigeneDateien = item(MenuEinst, QStringLiteral("Datenordner: &Eigene Dateien/Eigene Dokumente"));
-    MenuEinstProgrammordner = item(MenuEinst, QStringLiteral("Datenordner: &Programmordner"));
+    MenuEinstOrdner->setObjectName(QStringLiteral("MenuEinstOrdner"));
+    MenuEinstEigeneDateien = item(MenuEinst, "MenuEinstEigeneDateien",
+                                  QStringLiteral("Datenordner: &Eigene Dateien/Eigene Dokumente"));
+    MenuEinstProgrammordner = item(MenuEinst, "MenuEinstProgrammordner",
+                                   QStringLiteral("Datenordner: &Programmordner"));
     for (QAction *radio : {MenuEinstEigeneDateien, MenuEinstProgrammordner}) {
         radio->setCheckable(true);
         MenuEinstOrdner->addAction(radio);
@@ -223,18 +240,18 @@ void TForm1::createMenus()
     MenuEinstProgrammordner->setData(AktOrdnerWahl::Programmordner);
     MenuEinstProgrammordner->setChecked(true);
     connect(MenuEinstOrdner, &QActionGroup::triggered, this, &TForm1::MenuEinstOrdnerClick);
-    MenuEinst->addSeparator();
-    MenuEinstSchrift = item(MenuEinst, QStringLiteral("&Schriftart..."));
-    MenuEinstHintergrund = item(MenuEinst, QStringLiteral("Schrift&hintergrund..."));
+    MenuEinst->addSeparator()->setObjectName(QStringLiteral("MenuEinstStrich2"));
+    MenuEinstSchrift = item(MenuEinst, "MenuEinstSchrift", QStringLiteral("&Schriftart..."));
+    MenuEinstHintergrund = item(MenuEinst, "MenuEinstHintergrund", QStringLiteral("Schrift&hintergrund..."));
     connect(MenuEinstSchrift, &QAction::triggered, this, &TForm1::MenuEinstSchriftClick);
 
-    MenuHilfe = bar->addMenu(QStringLiteral("&Hilfe"));
-    MenuHilfeInfo = item(MenuHilfe, QStringLiteral("Programm-&Info"));
-    MenuHilfeHomepage = item(MenuHilfe, QStringLiteral("Programm-Home&page..."));
-    MenuHilfeUpdate = item(MenuHilfe, QStringLiteral("Programm-&Aktualisierung..."));
-    MenuHilfeAenderungen = item(MenuHilfe, QStringLiteral("Programm-&Änderungen..."));
-    MenuHilfeMail = item(MenuHilfe, QStringLiteral("Mail an den Programmierer..."));
-    MenuHilfeSpenden = item(MenuHilfe, QStringLiteral("&Spenden..."));
+    MenuHilfe = menu("MenuHilfe", QStringLiteral("&Hilfe"));
+    MenuHilfeInfo = item(MenuHilfe, "MenuHilfeInfo", QStringLiteral("Programm-&Info"));
+    MenuHilfeHomepage = item(MenuHilfe, "MenuHilfeHomepage", QStringLiteral("Programm-Home&page..."));
+    MenuHilfeUpdate = item(MenuHilfe, "MenuHilfeUpdate", QStringLiteral("Programm-&Aktualisierung..."));
+    MenuHilfeAenderungen = item(MenuHilfe, "MenuHilfeAenderungen", QStringLiteral("Programm-&Änderungen..."));
+    MenuHilfeMail = item(MenuHilfe, "MenuHilfeMail", QStringLiteral("Mail an den Programmierer..."));
+    MenuHilfeSpenden = item(MenuHilfe, "MenuHilfeSpenden", QStringLiteral("&Spenden..."));
 
     // Their dialogs and programs are not part of this version: the items
     // stay in place with their keys, greyed, so nothing pretends to work.
@@ -257,27 +274,7 @@ void TForm1::CaptionZuweisen()
 
 void TForm1::SchriftartZuweisen()
 {
-    const FontWithColour &schrift = Schriftart();
-    const QColor hintergrund = Schrifthintergrund();
-    // Text fields, the log and the status bar take the whole font and the
-    // background colour; the buttons only the font.
-    for (QWidget *text : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2),
-                          static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(StatusBar1),
-                          static_cast<QWidget *>(StatusPanel1), static_cast<QWidget *>(StatusPanel2)}) {
-        QPalette palette = text->palette();
-        const QColor textColour = schrift.colour.isValid()
-            ? schrift.colour
-            : QApplication::palette(text).color(QPalette::Text);
-        palette.setColor(QPalette::Base, hintergrund);
-        palette.setColor(QPalette::Window, hintergrund);
-        palette.setColor(QPalette::Text, textColour);
-        palette.setColor(QPalette::WindowText, textColour);
-        text->setPalette(palette);
-        text->setFont(schrift.font);
-    }
-    StatusBar1->setAutoFillBackground(true);
-    for (QPushButton *button : {Button1, Button2, Button3, Button4})
-        button->setFont(schrift.font);
+    ApplyFontAndColour(*this, HauptFarbarten, Schriftart(), Schrifthintergrund());
     SchalterEinrichten();
 }
 
@@ -384,7 +381,12 @@ void TForm1::FormShow(QObject *Sender)
 
 void TForm1::RegistryLadenSpeichern(bool LadenS)
 {
-    m_settingsStore.RegistryLadenSpeichern(LadenS);
+    m_settingsStore.RegistryLadenSpeichern(*this, LadenS);
+}
+
+QStringList &TForm1::Dateien()
+{
+    return FTraining.Dateien;
 }
 
 int TForm1::AktOrdner() const
@@ -411,6 +413,7 @@ int TForm1::HintergrundNr() const
 void TForm1::setHintergrundNr(int nr)
 {
     FHintergrundNr = nr;
+    setSchrifthintergrund(nr);
     SchriftartZuweisen();
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "forms/SettingsStore.h"
 #include "forms/SettingsWindow.h"
-#include "platform/Registry.h"
 #include "training/Training.h"
 #include "training/TrainingWindow.h"
 
@@ -10,10 +8,11 @@
 #include <QPointer>
 #include <QRandomGenerator>
 
-#include <memory>
+#include <array>
 
 class Announcement;
 class ModalDialogs;
+class SettingsStore;
 struct TrainingSettings;
 class QAction;
 class QActionGroup;
@@ -35,10 +34,11 @@ class TForm1 : public QMainWindow, public TrainingWindow, public SettingsWindow
 
 public:
     // FormCreate. The window starts hidden; settings are the five training
-    // settings it reads, dialogs every modal step it takes.
-    TForm1(ModalDialogs &dialogs, TrainingSettings &settings, QWidget *parent = nullptr);
-    // FormDestroy.
-    ~TForm1() override;
+    // settings it reads, settingsStore keeps them with the rest between runs,
+    // dialogs takes every modal step. The program's composition owns all
+    // three and the data folders; the window builds no service of its own.
+    TForm1(ModalDialogs &dialogs, TrainingSettings &settings, SettingsStore &settingsStore,
+           QWidget *parent = nullptr);
 
     // The controls, by their component names. Buttons carry the tags 1 to 4.
     QLineEdit *Edit1;          // question, read-only
@@ -109,6 +109,7 @@ public:
     void MenuEinstOrdnerClick(QAction *item);
 
     // SettingsWindow
+    QStringList &Dateien() override;
     int AktOrdner() const override;
     void DatenordnerSetzen(int AktOrdner) override;
     void ApplySettings() override;
@@ -176,11 +177,25 @@ private:
     // Whether an item of the menus, enabled or not, has this shortcut.
     bool isMenuKey(const QKeySequence &pressed) const;
 
+    // The controls the training names and the commands it switches, each
+    // with its widget or menu item.
+    struct ControlWidget
+    {
+        Control control;
+        QWidget *widget;
+    };
+    struct CommandObject
+    {
+        Command command;
+        QObject *object;
+    };
+    std::array<ControlWidget, 7> controlWidgets() const;
+    std::array<CommandObject, 9> commandObjects() const;
+
     ModalDialogs &m_dialogs;
     TrainingSettings &m_settings;
+    SettingsStore &m_settingsStore;
     Training FTraining{*this};
-    std::unique_ptr<CurrentUserRegistry> m_registry = CurrentUserRegistry::Create();
-    SettingsStore m_settingsStore;
     // The background colour number, kept as read and written back until the
     // colour dialog exists and holds it.
     int FHintergrundNr = 1;

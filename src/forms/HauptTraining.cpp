@@ -86,22 +86,35 @@ void TForm1::Announce(const QString &text)
     Ansage->say(text);
 }
 
+std::array<TForm1::ControlWidget, 7> TForm1::controlWidgets() const
+{
+    return {{{Control::Edit1, Edit1},
+             {Control::Edit2, Edit2},
+             {Control::RichEdit1, RichEdit1},
+             {Control::Button1, Button1},
+             {Control::Button2, Button2},
+             {Control::Button3, Button3},
+             {Control::Button4, Button4}}};
+}
+
+std::array<TForm1::CommandObject, 9> TForm1::commandObjects() const
+{
+    return {{{Command::Button1, Button1},
+             {Command::Button2, Button2},
+             {Command::Button3, Button3},
+             {Command::Button4, Button4},
+             {Command::MenuAktPruefen, MenuAktPruefen},
+             {Command::MenuAktNeu, MenuAktNeu},
+             {Command::MenuAktWeiter, MenuAktWeiter},
+             {Command::MenuAktFertig, MenuAktFertig},
+             {Command::MenuDateiSpeichern, MenuDateiSpeichern}}};
+}
+
 void TForm1::SetFocus(Control control)
 {
-    QWidget *target = nullptr;
-    switch (control) {
-    case Control::Edit1: target = Edit1; break;
-    case Control::Edit2: target = Edit2; break;
-    case Control::RichEdit1: target = RichEdit1; break;
-    case Control::Button1: target = Button1; break;
-    case Control::Button2: target = Button2; break;
-    case Control::Button3: target = Button3; break;
-    case Control::Button4: target = Button4; break;
-    case Control::None:
-    case Control::Other: break;
-    }
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
+    for (const ControlWidget &entry : controlWidgets())
+        if (entry.control == control)
+            entry.widget->setFocus(Qt::OtherFocusReason);
 }
 
 Control TForm1::ActiveControl() const
@@ -109,29 +122,18 @@ Control TForm1::ActiveControl() const
     const QWidget *focus = focusWidget();
     if (!focus)
         return Control::None;
-    if (focus == Edit1) return Control::Edit1;
-    if (focus == Edit2) return Control::Edit2;
-    if (focus == RichEdit1) return Control::RichEdit1;
-    if (focus == Button1) return Control::Button1;
-    if (focus == Button2) return Control::Button2;
-    if (focus == Button3) return Control::Button3;
-    if (focus == Button4) return Control::Button4;
+    for (const ControlWidget &entry : controlWidgets())
+        if (entry.widget == focus)
+            return entry.control;
     return Control::Other;
 }
 
 void TForm1::SetEnabled(Command command, bool enabled)
 {
-    switch (command) {
-    case Command::Button1: Button1->setEnabled(enabled); break;
-    case Command::Button2: Button2->setEnabled(enabled); break;
-    case Command::Button3: Button3->setEnabled(enabled); break;
-    case Command::Button4: Button4->setEnabled(enabled); break;
-    case Command::MenuAktPruefen: MenuAktPruefen->setEnabled(enabled); break;
-    case Command::MenuAktNeu: MenuAktNeu->setEnabled(enabled); break;
-    case Command::MenuAktWeiter: MenuAktWeiter->setEnabled(enabled); break;
-    case Command::MenuAktFertig: MenuAktFertig->setEnabled(enabled); break;
-    case Command::MenuDateiSpeichern: MenuDateiSpeichern->setEnabled(enabled); break;
-    }
+    // Buttons and menu items share the property, not a class that has it.
+    for (const CommandObject &entry : commandObjects())
+        if (entry.command == command)
+            entry.object->setProperty("enabled", enabled);
 }
 
 void TForm1::ClearLog()

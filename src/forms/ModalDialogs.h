@@ -2,6 +2,7 @@
 
 #include "data/MessageDialog.h"
 
+class QDialog;
 class QFont;
 class QWidget;
 
@@ -11,6 +12,11 @@ class QWidget;
 class ModalDialogs : public MessageDialog
 {
 public:
+    // Shows a form modally and returns how it ended (QDialog::Accepted or
+    // QDialog::Rejected). The real dialogs run its own loop; a test's
+    // stand-in works its real controls from a script instead.
+    virtual int ShowModal(QDialog &dialog) = 0;
+
     // Runs the font dialog on font; true when the learner confirmed it.
     virtual bool FontDialog(QFont &font, QWidget *parent) = 0;
 };

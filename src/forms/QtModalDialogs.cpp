@@ -49,7 +49,7 @@ MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButto
         box.setEscapeButton(cancel);
         break;
     }
-    box.exec();
+    ShowModal(box);
 
     const auto *pressed = box.clickedButton();
     if (pressed && pressed == yes)
@@ -61,11 +61,17 @@ MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButto
     return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
 }
 
+int QtModalDialogs::ShowModal(QDialog &dialog)
+{
+    // The one place where a window of the program waits in a loop of its own.
+    return dialog.exec();
+}
+
 bool QtModalDialogs::FontDialog(QFont &font, QWidget *parent)
 {
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, font, parent);
-    if (confirmed)
-        font = chosen;
-    return confirmed;
+    QFontDialog dialog(font, parent);
+    if (ShowModal(dialog) != QDialog::Accepted)
+        return false;
+    font = dialog.selectedFont();
+    return true;
 }

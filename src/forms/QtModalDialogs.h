@@ -7,5 +7,6 @@ class QtModalDialogs : public ModalDialogs
 {
 public:
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+    int ShowModal(QDialog &dialog) override;
     bool FontDialog(QFont &font, QWidget *parent) override;
 };

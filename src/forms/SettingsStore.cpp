@@ -145,42 +145,39 @@ private:
 
 } // namespace
 
-SettingsStore::SettingsStore(CurrentUserRegistry &registry, SettingsWindow &window,
-                             TrainingSettings &settings, FontWithColour &schriftart,
-                             QStringList &Dateien, MessageDialog &dialog)
+SettingsStore::SettingsStore(CurrentUserRegistry &registry, TrainingSettings &settings,
+                             FontWithColour &schriftart, MessageDialog &dialog)
     : m_registry(registry)
-    , m_window(window)
     , m_settings(settings)
     , m_schriftart(schriftart)
-    , m_dateien(Dateien)
     , m_dialog(dialog)
 {
 }
 
-void SettingsStore::RegistryLadenSpeichern(bool LadenS)
+void SettingsStore::RegistryLadenSpeichern(SettingsWindow &window, bool LadenS)
 {
     // The file list is saved whether or not the key can be reached.
     if (!LadenS)
-        DateinamenLadenSchreiben(false, m_dateien, m_dialog);
+        DateinamenLadenSchreiben(false, window.Dateien(), m_dialog);
     // The key is closed, and so released for other processes, also when a
     // value stops the load.
     std::unique_ptr<RegistryKey> key;
     if (m_registry.OpenKey(SettingsKey, true, key) != RegistryResult::Ok || !key)
         return;
     if (LadenS)
-        load(*key);
+        load(*key, window);
     else
-        save(*key);
+        save(*key, window);
 }
 
-void SettingsStore::load(RegistryKey &key)
+void SettingsStore::load(RegistryKey &key, SettingsWindow &window)
 {
     // The data folder first: the chosen files' names are joined to it.
-    m_window.DatenordnerSetzen(readInteger(key, AktOrdnerValue, AktOrdnerWahl::Programmordner));
-    DateinamenLadenSchreiben(true, m_dateien, m_dialog);
+    window.DatenordnerSetzen(readInteger(key, AktOrdnerValue, AktOrdnerWahl::Programmordner));
+    DateinamenLadenSchreiben(true, window.Dateien(), m_dialog);
 
     m_settings.Lerntyp = readFlag(key, LerntypValue, true);
-    m_window.ApplySettings();
+    window.ApplySettings();
     m_settings.Anzeigetyp = normalisedAnzeigetyp(readInteger(key, AnzeigetypValue, 1));
     m_settings.ZufallS = readFlag(key, ZufallSValue, false);
     m_settings.GrossKleinS = readFlag(key, GrossKleinSValue, false);
@@ -201,13 +198,13 @@ void SettingsStore::load(RegistryKey &key)
     font.setStrikeOut(style != noStyle && (style & StrikeOut));
 
     // Last, since it applies the font and the colour to the window.
-    m_window.setHintergrundNr(readInteger(key, HintColorValue, 1));
+    window.setHintergrundNr(readInteger(key, HintColorValue, 1));
 }
 
-void SettingsStore::save(RegistryKey &key)
+void SettingsStore::save(RegistryKey &key, const SettingsWindow &window)
 {
     ValueWriter write(key);
-    write.integer(AktOrdnerValue, m_window.AktOrdner() == AktOrdnerWahl::Programmordner
+    write.integer(AktOrdnerValue, window.AktOrdner() == AktOrdnerWahl::Programmordner
                                       ? AktOrdnerWahl::Programmordner
                                       : AktOrdnerWahl::EigeneDateien);
     write.flag(LerntypValue, m_settings.Lerntyp);
@@ -221,5 +218,5 @@ void SettingsStore::save(RegistryKey &key)
     write.integer(FontColorValue, valueOfColour(m_schriftart.colour));
     write.integer(FontCharSetValue, m_fontCharSet);
     write.integer(FontStyleValue, styleOf(font));
-    write.integer(HintColorValue, m_window.HintergrundNr());
+    write.integer(HintColorValue, window.HintergrundNr());
 }

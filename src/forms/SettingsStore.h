@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <stdexcept>
 
@@ -29,12 +28,13 @@ public:
 // of them itself: it moves them between the key and the places where the
 // running program keeps them (the five training settings, the shared font,
 // the window's data folder choice and colour number) and makes the list of
-// chosen files follow.
+// chosen files follow. The program's composition owns it, with the registry,
+// and the window names itself at each call, so neither has to exist first.
 class SettingsStore
 {
 public:
-    SettingsStore(CurrentUserRegistry &registry, SettingsWindow &window, TrainingSettings &settings,
-                  FontWithColour &schriftart, QStringList &Dateien, MessageDialog &dialog);
+    SettingsStore(CurrentUserRegistry &registry, TrainingSettings &settings, FontWithColour &schriftart,
+                  MessageDialog &dialog);
 
     // LadenS true loads: the data folder first, then the list of chosen
     // files, then the other settings in the order of the key; a missing value
@@ -43,7 +43,7 @@ public:
     // saves: the list of chosen files, then every value, normalised. When the
     // key can be neither opened nor created, nothing is loaded and only the
     // file list is saved.
-    void RegistryLadenSpeichern(bool LadenS);
+    void RegistryLadenSpeichern(SettingsWindow &window, bool LadenS);
 
     // The font's character set number (0 to 255). Qt's fonts have no
     // character sets, so the number is only kept here and written back as it
@@ -51,14 +51,12 @@ public:
     int FontCharSet() const { return m_fontCharSet; }
 
 private:
-    void load(RegistryKey &key);
-    void save(RegistryKey &key);
+    void load(RegistryKey &key, SettingsWindow &window);
+    void save(RegistryKey &key, const SettingsWindow &window);
 
     CurrentUserRegistry &m_registry;
-    SettingsWindow &m_window;
     TrainingSettings &m_settings;
     FontWithColour &m_schriftart;
-    QStringList &m_dateien;
     MessageDialog &m_dialog;
     int m_fontCharSet = 0;
 };

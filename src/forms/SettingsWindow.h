@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QStringList>
+
 // What the settings store needs of the main window: the settings that live
-// in its own controls, and what the window does when they change.
+// in its own controls, the list of chosen files its training learns from,
+// and what the window does when they change.
 class SettingsWindow
 {
 public:
     virtual ~SettingsWindow() = default;
+
+    // The chosen files, full paths; loaded after the data folder is set.
+    virtual QStringList &Dateien() = 0;
 
     // The data folder choice as the tag of its ticked radio item: 2 for
     // "Datenordner: &Programmordner", 1 for the documents folder's item.

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+
+#include <array>
 
 // The one text font of every window, as the font dialog edits it: the font
 // with its colour. An invalid colour stands for the system's window text
@@ -12,7 +15,22 @@ struct FontWithColour
     QColor colour;
 };
 
-// The shared font and the shared text background colour, applied by each
-// window's SchriftartZuweisen. They live as long as the program.
+// One row of the background colour list, by its name as the list shows it.
+struct Hintergrundfarbe
+{
+    QString name;
+    QColor farbe;
+};
+
+// The background colours the learner chooses from, in the order of the list;
+// a colour's row is its HintergrundNr.
+const std::array<Hintergrundfarbe, 19> &Hintergrundfarben();
+
+// The shared font, applied by each window's SchriftartZuweisen. It lives as
+// long as the program.
 FontWithColour &Schriftart();
-QColor &Schrifthintergrund();
+
+// The shared text background: the colour of row HintergrundNr of the list.
+// A number outside the list selects its first row, "Schwarz".
+QColor Schrifthintergrund();
+void setSchrifthintergrund(int HintergrundNr);

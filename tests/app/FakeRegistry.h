@@ -10,10 +10,10 @@
 #include <map>
 #include <mutex>
 
-// An in-memory registry for the hand-over logic. Like the real one, an open
-// key holds the key's lock until it is closed. Every finished session (an
-// open that found nothing, or a closed key) is counted, so a test can wait
-// for polls; one operation can be made to fail.
+// An in-memory registry for the hand-over logic and the windows' settings.
+// Like the real one, an open key holds the key's lock until it is closed.
+// Every finished session (an open that found nothing, or a closed key) is
+// counted, so a test can wait for polls; one operation can be made to fail.
 class FakeRegistry final : public CurrentUserRegistry
 {
 public:
@@ -111,9 +111,17 @@ private:
             value = found->text.toStdU16String();
             return RegistryResult::Ok;
         }
-        RegistryResult ReadInteger(const std::u16string &, std::int32_t &) override
+        RegistryResult ReadInteger(const std::u16string &name, std::int32_t &value) override
         {
-            return RegistryResult::Failed; // the hand-over holds text only
+            const Value *found = find(name);
+            if (m_registry.fails("ReadInteger", QString::fromStdU16String(name)))
+                return RegistryResult::Failed;
+            if (!found)
+                return RegistryResult::Missing;
+            if (found->isText)
+                return RegistryResult::WrongType;
+            value = found->number;
+            return RegistryResult::Ok;
         }
         RegistryResult WriteText(const std::u16string &name, const std::u16string &value) override
         {
@@ -123,9 +131,13 @@ private:
             set(*values(), {qname, true, QString::fromStdU16String(value), 0});
             return RegistryResult::Ok;
         }
-        RegistryResult WriteInteger(const std::u16string &, std::int32_t) override
+        RegistryResult WriteInteger(const std::u16string &name, std::int32_t value) override
         {
-            return RegistryResult::Failed;
+            const QString qname = QString::fromStdU16String(name);
+            if (!values() || m_registry.fails("WriteInteger", qname))
+                return RegistryResult::Failed;
+            set(*values(), {qname, false, QString(), value});
+            return RegistryResult::Ok;
         }
         RegistryResult DeleteValue(const std::u16string &name) override
         {

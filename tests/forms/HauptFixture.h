@@ -1,28 +1,30 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "app/FakeRegistry.h"
 
 #include "data/Datenordner.h"
 #include "forms/Haupt.h"
+#include "forms/SettingsStore.h"
+#include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
-#include "platform/linux/FileRegistry.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 // A main window shown and active over vocabulary files of its own: each file
-// is a title and pairs of lines, all of them chosen in "Filenames.ini".
+// is a title and pairs of lines, all of them chosen in "Filenames.ini". It is
+// composed as the program composes it, over a registry in memory.
 struct HauptFixture
 {
-    QTemporaryDir data;
     TrainingSettings settings;
     ScriptedDialogs dialogs;
+    FakeRegistry registry;
+    SettingsStore settingsStore{registry, settings, Schriftart(), dialogs};
     std::unique_ptr<TForm1> form;
 
     bool start(const QList<QStringList> &files, bool lerntyp)
@@ -46,18 +48,11 @@ struct HauptFixture
         if (!iniFile.open(QIODevice::WriteOnly) || iniFile.write(ini.toUtf8()) < 0)
             return false;
         iniFile.close();
-        const QString keyFile = QString::fromStdU16String(FileRegistry::DefaultRoot())
-                                + QStringLiteral("/HKEY_CURRENT_USER/Software/Lernwendel.reg");
-        QDir().mkpath(QFileInfo(keyFile).path());
-        QFile key(keyFile);
-        if (!key.open(QIODevice::WriteOnly))
-            return false;
-        key.write(QByteArray("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n"
-                             "\"AktOrdner\"=dword:00000001\n\"Lerntyp\"=dword:0000000")
-                  + (lerntyp ? "1" : "0") + "\n");
-        key.close();
+        registry.Put(QStringLiteral("\\Software\\Lernwendel"),
+                     {QStringLiteral("AktOrdner:dword=1"),
+                      QStringLiteral("Lerntyp:dword=%1").arg(lerntyp ? 1 : 0)});
 
-        form = std::make_unique<TForm1>(dialogs, settings);
+        form = std::make_unique<TForm1>(dialogs, settings, settingsStore);
         form->show();
         form->activateWindow();
         return QTest::qWaitForWindowActive(form.get());

@@ -32,15 +32,17 @@ public:
 };
 
 // The main window's side: the data folder choice decided by the data layer
-// over folders of the test, the colour number, and a record of the calls.
+// over folders of the test, the list of chosen files, the colour number, and
+// a record of the calls.
 class FakeWindow : public SettingsWindow
 {
 public:
-    FakeWindow(const TrainingSettings &settings, const FontWithColour &schriftart)
-        : m_settings(settings), m_schriftart(schriftart)
+    FakeWindow(const TrainingSettings &settings, const FontWithColour &schriftart, QStringList &dateien)
+        : m_settings(settings), m_schriftart(schriftart), m_dateien(dateien)
     {
     }
 
+    QStringList &Dateien() override { return m_dateien; }
     int AktOrdner() const override { return tickedItem; }
     void DatenordnerSetzen(int AktOrdner) override
     {
@@ -71,6 +73,7 @@ public:
 private:
     const TrainingSettings &m_settings;
     const FontWithColour &m_schriftart;
+    QStringList &m_dateien;
 };
 
 // Settings far from every default, so a load that leaves one alone shows.
@@ -161,11 +164,10 @@ void TestSettingsStore::cleanup()
 void TestSettingsStore::makeStore(const QString &registryRoot)
 {
     m_registry = std::make_unique<FileRegistry>(registryRoot.toStdU16String());
-    m_window = std::make_unique<FakeWindow>(m_settings, m_schriftart);
+    m_window = std::make_unique<FakeWindow>(m_settings, m_schriftart, m_dateien);
     m_window->programData = m_dir->filePath("programm/Daten/");
     m_window->documentsData = m_dir->filePath("Dokumente/Lernwendel/Daten/");
-    m_store = std::make_unique<SettingsStore>(*m_registry, *m_window, m_settings, m_schriftart, m_dateien,
-                                              m_dialog);
+    m_store = std::make_unique<SettingsStore>(*m_registry, m_settings, m_schriftart, m_dialog);
 }
 
 void TestSettingsStore::storeKey(const QByteArray &values)
@@ -241,7 +243,7 @@ void TestSettingsStore::firstStartGivesTheDefaultsAndCreatesTheKey()
 {
     QVERIFY(!QFileInfo::exists(keyFile()));
     m_window->hintergrundNr = 5;
-    m_store->RegistryLadenSpeichern(true);
+    m_store->RegistryLadenSpeichern(*m_window, true);
 
     QCOMPARE(storedKey(), header);
     QCOMPARE(setting("AktOrdner"), "2 Programmordner");
@@ -315,7 +317,7 @@ void TestSettingsStore::storedValues()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     storeKey(stored);
-    m_store->RegistryLadenSpeichern(true);
+    m_store->RegistryLadenSpeichern(*m_window, true);
     QCOMPARE(setting(name), expected);
 }
 
@@ -356,8 +358,8 @@ void TestSettingsStore::saveWritesEveryValueNormalisedInOrder()
     QFETCH(QByteArray, saved);
     if (!stored.isEmpty())
         storeKey(stored);
-    m_store->RegistryLadenSpeichern(true);
-    m_store->RegistryLadenSpeichern(false);
+    m_store->RegistryLadenSpeichern(*m_window, true);
+    m_store->RegistryLadenSpeichern(*m_window, false);
     QCOMPARE(storedKey(), header + saved);
     QVERIFY(keyLockIsFree());
 
@@ -366,7 +368,7 @@ void TestSettingsStore::saveWritesEveryValueNormalisedInOrder()
     const QFont font = m_schriftart.font;
     m_settings = unusualSettings();
     m_schriftart = unusualFont();
-    m_store->RegistryLadenSpeichern(true);
+    m_store->RegistryLadenSpeichern(*m_window, true);
     QCOMPARE(m_settings.Lerntyp, loaded.Lerntyp);
     QCOMPARE(m_settings.Anzeigetyp, loaded.Anzeigetyp);
     QCOMPARE(m_settings.ZufallS, loaded.ZufallS);
@@ -386,12 +388,12 @@ void TestSettingsStore::fileListIsReadFromTheChosenFolder()
     ini.close();
     storeKey(dword("AktOrdner", 1));
 
-    m_store->RegistryLadenSpeichern(true);
+    m_store->RegistryLadenSpeichern(*m_window, true);
     QCOMPARE(m_dateien, QStringList({m_window->documentsData + "Farben.dat"}));
 
     // Saving writes the list back, before the values.
     m_dateien.clear();
-    m_store->RegistryLadenSpeichern(false);
+    m_store->RegistryLadenSpeichern(*m_window, false);
     QVERIFY(!QFileInfo::exists(Benutzerordner() + "Filenames.ini"));
     QVERIFY(m_dialog.messages.isEmpty());
 }
@@ -434,7 +436,7 @@ void TestSettingsStore::valueOfWrongTypeStopsTheLoad()
 
     storeKey(stored);
     try {
-        m_store->RegistryLadenSpeichern(true);
+        m_store->RegistryLadenSpeichern(*m_window, true);
         QFAIL("no error");
     } catch (const RegistryError &error) {
         QCOMPARE(error.text, message);
@@ -456,14 +458,14 @@ void TestSettingsStore::unreachableKeyLoadsNothingAndSavesOnlyTheFileList()
     blocker.close();
     makeStore(m_dir->filePath("keinordner/registry"));
 
-    m_store->RegistryLadenSpeichern(true);
+    m_store->RegistryLadenSpeichern(*m_window, true);
     QVERIFY(m_window->calls.isEmpty());
     QCOMPARE(m_settings.Lerntyp, false);
     QCOMPARE(m_schriftart.font, unusualFont().font);
 
     m_dateien = QStringList{m_window->programData + "Farben.dat"};
     QVERIFY(QDir().mkpath(Benutzerordner())); // made when the window is created
-    m_store->RegistryLadenSpeichern(false);
+    m_store->RegistryLadenSpeichern(*m_window, false);
     QFile ini(Benutzerordner() + "Filenames.ini");
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("Filename1=Farben.dat"));
