@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/RegistryError.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <stdexcept>
 
 class CurrentUserRegistry;
 class MessageDialog;
@@ -11,18 +11,6 @@ class RegistryKey;
 class SettingsWindow;
 struct FontWithColour;
 struct TrainingSettings;
-
-// A stored setting that cannot be taken: of the wrong registry type, or with
-// data that does not fit its type. Shown by the general error display.
-class RegistryError : public std::runtime_error
-{
-public:
-    explicit RegistryError(const QString &message)
-        : std::runtime_error(message.toStdString()), text(message)
-    {
-    }
-    const QString text;
-};
 
 // Every setting of the learner survives a restart in the key
 // HKEY_CURRENT_USER\Software\Lernwendel, one value each. The store holds none

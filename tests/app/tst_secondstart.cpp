@@ -3,7 +3,7 @@
 #include "app/BringFormsToFront.h"
 #include "app/RegistrySettings.h"
 #include "app/StartUp.h"
-#include "data/ProgramTitle.h"
+#include "base/ProgramTitle.h"
 #include "platform/linux/FileRegistry.h"
 
 #include <QApplication>

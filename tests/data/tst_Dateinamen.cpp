@@ -1,5 +1,4 @@
-#include "data/Dateinamen.h"
-#include "data/FilenamesIni.h"
+#include "data/folders/Dateinamen.h"
 
 #include "FileSizeLimit.h"
 #include "RecordingMessageDialog.h"

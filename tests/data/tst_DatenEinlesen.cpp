@@ -1,5 +1,5 @@
-#include "data/DatenEinlesen.h"
-#include "data/FileError.h"
+#include "base/FileError.h"
+#include "data/vocab/DatenEinlesen.h"
 
 #include "RecordingMessageDialog.h"
 #include "TestFiles.h"

@@ -2,7 +2,7 @@
 
 #include "ScriptedDialogs.h"
 
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 #include "forms/Haupt.h"
 #include "forms/TrainingSettings.h"
 #include "platform/linux/FileRegistry.h"

@@ -1,7 +1,7 @@
 #include "FormsTestMain.h"
 
-#include "data/Datenordner.h"
-#include "data/MessageDialog.h"
+#include "base/MessageDialog.h"
+#include "data/folders/Datenordner.h"
 #include "forms/SettingsStore.h"
 #include "forms/SettingsWindow.h"
 #include "forms/SharedFont.h"

@@ -1,7 +1,7 @@
-#include "data/EntryLines.h"
+#include "data/vocab/EntryLines.h"
 
-#include "data/RecognisedText.h"
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
+#include "data/text/RecognisedText.h"
 
 #include <algorithm>
 #include <cstring>

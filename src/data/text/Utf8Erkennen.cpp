@@ -1,6 +1,6 @@
-#include "data/Utf8Erkennen.h"
+#include "data/text/Utf8Erkennen.h"
 
-#include "data/SystemCodePage.h"
+#include "data/text/SystemCodePage.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "data/FileAccess.h"
+#include "base/FileAccess.h"
 
-#include "data/FileError.h"
+#include "base/FileError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "data/DatenEinlesen.h"
+#include "data/vocab/DatenEinlesen.h"
 
-#include "data/EntryLines.h"
-#include "data/FileAccess.h"
-#include "data/MessageDialog.h"
+#include "base/FileAccess.h"
+#include "base/MessageDialog.h"
+#include "data/vocab/EntryLines.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
-#include "data/TitelLesen.h"
+#include "data/vocab/TitelLesen.h"
 
-#include "data/FileAccess.h"
-#include "data/RecognisedText.h"
-#include "data/TextDateiLesen.h"
-#include "data/TrimBlanks.h"
+#include "base/FileAccess.h"
+#include "base/TrimBlanks.h"
+#include "data/text/RecognisedText.h"
+#include "data/text/TextDateiLesen.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "data/SystemCodePage.h"
+#include "data/text/SystemCodePage.h"
 
 #include <array>
 #include <cstring>

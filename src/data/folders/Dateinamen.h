@@ -18,3 +18,17 @@ void DateinamenLadenSchreiben(bool LadenS, QStringList &Dateien, MessageDialog &
 QString DateinamenIniPfad(const QString &programmordner, const QString &benutzerordner);
 void DateinamenLadenSchreiben(bool LadenS, QStringList &Dateien, MessageDialog &dialog,
                               const QString &iniPfad, const QString &datenordner);
+
+// The text of "Filenames.ini": section "Filenames" with the keys Filename1,
+// Filename2, ... Read and written by this small code of our own because the
+// usual INI classes change values holding commas or quotes. Section and key
+// names compare without regard to case; the first section and key of a name
+// count. Other sections are kept as they stand.
+
+// The values of Filename1, Filename2, ... up to the first missing or empty one.
+QStringList storedFileNames(const QString &iniText);
+
+// iniText with its "Filenames" section replaced by one that holds names;
+// names that no line can hold (empty, or with a line break) are left out so
+// the keys stay without gaps. Empty when nothing but blank lines is left.
+QString iniTextWithFileNames(const QString &iniText, const QStringList &names);

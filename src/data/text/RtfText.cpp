@@ -1,6 +1,6 @@
-#include "data/RtfText.h"
+#include "data/text/RtfText.h"
 
-#include "data/SystemCodePage.h"
+#include "data/text/SystemCodePage.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "data/RecognisedText.h"
+#include "data/text/RecognisedText.h"
 
-#include "data/SystemCodePage.h"
-#include "data/TextDateiLesen.h"
-#include "data/Utf8Erkennen.h"
+#include "data/text/SystemCodePage.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/Utf8Erkennen.h"
 
 #include <QStringView>
 #include <QSysInfo>

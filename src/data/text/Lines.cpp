@@ -1,4 +1,4 @@
-#include "data/Lines.h"
+#include "data/text/Lines.h"
 
 namespace {
 

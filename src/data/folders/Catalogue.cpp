@@ -1,4 +1,6 @@
-#include "data/VocabularyFiles.h"
+#include "data/folders/Catalogue.h"
+
+#include "data/vocab/TitelLesen.h"
 
 #include <QCollator>
 #include <QDir>
@@ -47,4 +49,12 @@ QStringList CatalogueFiles(const QString &folder)
     for (const QString &name : std::as_const(names))
         paths.append(folder + name);
     return paths;
+}
+
+void ReadCatalogue(const QString &folder, QList<CatalogueRow> &rows)
+{
+    const QStringList paths = CatalogueFiles(folder);
+    rows.reserve(rows.size() + paths.size());
+    for (const QString &pfad : paths)
+        rows.append({pfad, pfad.sliced(folder.size()), TitelLesen(pfad)});
 }

@@ -1,7 +1,7 @@
-#include "data/TextDateiSchreiben.h"
+#include "data/text/TextDateiSchreiben.h"
 
-#include "data/FileAccess.h"
-#include "data/Lines.h"
+#include "base/FileAccess.h"
+#include "data/text/Lines.h"
 
 #include <QStringEncoder>
 

@@ -1,10 +1,10 @@
-#include "data/TextDateiLesen.h"
+#include "data/text/TextDateiLesen.h"
 
-#include "data/FileAccess.h"
-#include "data/Lines.h"
-#include "data/RtfText.h"
-#include "data/SystemCodePage.h"
-#include "data/Utf8Erkennen.h"
+#include "base/FileAccess.h"
+#include "data/text/Lines.h"
+#include "data/text/RtfText.h"
+#include "data/text/SystemCodePage.h"
+#include "data/text/Utf8Erkennen.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 
-#include "data/VocabularyFiles.h"
+#include "data/folders/Catalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
