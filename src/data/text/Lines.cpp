@@ -1,26 +1,21 @@
 #include "data/text/Lines.h"
 
+#include "data/text/LineBreaks.h"
+
 namespace {
 
 // Calls take(line) for every line of text.
 template<typename Take>
 void forEachLine(QStringView text, Take take)
 {
+    const char16_t *units = text.utf16();
     const qsizetype size = text.size();
     qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n') {
-            ++i;
-            continue;
-        }
-        take(text.sliced(start, i - start));
-        i += c == u'\r' && i + 1 < size && text[i + 1] == u'\n' ? 2 : 1;
-        start = i;
+    while (start < size) {
+        const qsizetype end = nextLineBreak<false>(units, start, size);
+        take(text.sliced(start, end - start));
+        start = end < size ? afterLineBreak(units, end, size) : size;
     }
-    if (start < size)
-        take(text.sliced(start));
 }
 
 } // namespace

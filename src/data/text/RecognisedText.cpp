@@ -1,5 +1,6 @@
 #include "data/text/RecognisedText.h"
 
+#include "data/text/ByteOrderMark.h"
 #include "data/text/SystemCodePage.h"
 #include "data/text/TextDateiLesen.h"
 #include "data/text/Utf8Erkennen.h"
@@ -13,9 +14,9 @@ namespace {
 // be used as they lie; null otherwise.
 const char16_t *hostOrderUtf16(QByteArrayView bytes)
 {
-    constexpr bool littleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
-    const QByteArrayView mark = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    if (!bytes.startsWith(mark) || bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || bytes.size() % 2 != 0)
+    constexpr MarkedEncoding hostOrder =
+        QSysInfo::ByteOrder == QSysInfo::LittleEndian ? MarkedEncoding::Utf16LE : MarkedEncoding::Utf16BE;
+    if (byteOrderMarkOf(bytes).encoding != hostOrder || bytes.size() % 2 != 0)
         return nullptr;
     const char *units = bytes.data() + 2;
     if (reinterpret_cast<quintptr>(units) % alignof(char16_t) != 0)

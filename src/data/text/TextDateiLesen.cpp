@@ -1,6 +1,7 @@
 #include "data/text/TextDateiLesen.h"
 
 #include "base/FileAccess.h"
+#include "data/text/ByteOrderMark.h"
 #include "data/text/Lines.h"
 #include "data/text/RtfText.h"
 #include "data/text/SystemCodePage.h"
@@ -13,11 +14,6 @@
 #include <cstring>
 
 namespace {
-
-bool startsWith(QByteArrayView bytes, QByteArrayView mark)
-{
-    return bytes.size() >= mark.size() && bytes.first(mark.size()) == mark;
-}
 
 QString decodeUtf32(QByteArrayView bytes, QStringDecoder::Encoding encoding)
 {
@@ -52,35 +48,35 @@ QString decodeUtf16(QByteArrayView bytes, QSysInfo::Endian order)
 
 QString decodedFileText(QByteArrayView bytes)
 {
-    switch (textKindOf(bytes)) {
-    case TextKind::Utf8Mark:
-        return decodeUtf8(bytes.sliced(3));
-    case TextKind::ByteOrderMark:
-        // UTF-32 marks first: FF FE 00 00 also begins like UTF-16.
-        if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)))
-            return decodeUtf32(bytes.sliced(4), QStringDecoder::Utf32LE);
-        if (startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4)))
-            return decodeUtf32(bytes.sliced(4), QStringDecoder::Utf32BE);
-        if (startsWith(bytes, "\xFF\xFE"))
-            return decodeUtf16(bytes.sliced(2), QSysInfo::LittleEndian);
-        return decodeUtf16(bytes.sliced(2), QSysInfo::BigEndian);
-    case TextKind::Rtf:
-        return rtfToPlainText(bytes);
-    default:
-        return fromSystemCodePage(bytes);
+    const ByteOrderMark mark = byteOrderMarkOf(bytes);
+    const QByteArrayView text = bytes.sliced(mark.size);
+    switch (mark.encoding) {
+    case MarkedEncoding::Utf8:
+        return decodeUtf8(text);
+    case MarkedEncoding::Utf16LE:
+        return decodeUtf16(text, QSysInfo::LittleEndian);
+    case MarkedEncoding::Utf16BE:
+        return decodeUtf16(text, QSysInfo::BigEndian);
+    case MarkedEncoding::Utf32LE:
+        return decodeUtf32(text, QStringDecoder::Utf32LE);
+    case MarkedEncoding::Utf32BE:
+        return decodeUtf32(text, QStringDecoder::Utf32BE);
+    case MarkedEncoding::None:
+        break;
     }
+    return textKindOf(bytes) == TextKind::Rtf ? rtfToPlainText(bytes) : fromSystemCodePage(bytes);
 }
 
 int textKindOf(QByteArrayView bytes)
 {
-    if (startsWith(bytes, "\xEF\xBB\xBF"))
+    switch (byteOrderMarkOf(bytes).encoding) {
+    case MarkedEncoding::Utf8:
         return TextKind::Utf8Mark;
-    if (startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF")
-        || startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4)))
+    case MarkedEncoding::None:
+        return bytes.startsWith("{\\r") ? TextKind::Rtf : TextKind::EightBit;
+    default:
         return TextKind::ByteOrderMark;
-    if (startsWith(bytes, "{\\r"))
-        return TextKind::Rtf;
-    return TextKind::EightBit;
+    }
 }
 
 int TextDateiArt(const QString &path)

@@ -2,6 +2,9 @@
 
 #include "data/text/SystemCodePage.h"
 
+#include <QtAlgorithms>
+#include <QtEndian>
+
 #include <cstring>
 
 namespace {
@@ -56,6 +59,22 @@ Utf8TestResult test(const ByteAt &byteAt, const SkipAscii &skipAscii, qsizetype 
     return Utf8TestResult::Utf8;
 }
 
+// The first byte at or after i that is not below 80, or size; eight bytes at
+// a time.
+qsizetype nextNonAscii(const unsigned char *in, qsizetype i, qsizetype size)
+{
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, in + i, 8);
+        const quint64 high = qFromLittleEndian(word) & 0x8080808080808080ULL;
+        if (high != 0)
+            return i + qCountTrailingZeroBits(high) / 8;
+    }
+    while (i < size && in[i] < 0x80)
+        ++i;
+    return i;
+}
+
 } // namespace
 
 Utf8TestResult utf8Test(QByteArrayView bytes)
@@ -63,17 +82,7 @@ Utf8TestResult utf8Test(QByteArrayView bytes)
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     const auto byteAt = [in](qsizetype i) { return int(in[i]); };
-    const auto skipAscii = [in, size](qsizetype i) {
-        for (; i + 8 <= size; i += 8) { // eight bytes at a time
-            quint64 word;
-            std::memcpy(&word, in + i, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-        }
-        while (i < size && in[i] < 0x80)
-            ++i;
-        return i;
-    };
+    const auto skipAscii = [in, size](qsizetype i) { return nextNonAscii(in, i, size); };
     return test(byteAt, skipAscii, size);
 }
 
@@ -96,7 +105,7 @@ QString decodeUtf8(QByteArrayView bytes)
 {
     // QString::fromUtf8 is Qt's fast decoder but drops a leading mark.
     QString text = QString::fromUtf8(bytes);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (bytes.size() >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF')
         text.prepend(QChar(0xFEFF));
     return text;
 }

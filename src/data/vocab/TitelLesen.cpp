@@ -2,6 +2,8 @@
 
 #include "base/FileAccess.h"
 #include "base/TrimBlanks.h"
+#include "data/text/ByteOrderMark.h"
+#include "data/text/LineBreaks.h"
 #include "data/text/RecognisedText.h"
 #include "data/text/TextDateiLesen.h"
 
@@ -12,25 +14,10 @@ namespace {
 const QString keinTitel = QStringLiteral("(Kein Titel)");
 
 template<typename Unit>
-bool isLineBreak(Unit unit)
-{
-    return unit == '\r' || unit == '\n';
-}
-
-template<typename Unit>
-qsizetype firstLineEnd(const Unit *units, qsizetype size)
-{
-    qsizetype i = 0;
-    while (i < size && !isLineBreak(units[i]))
-        ++i;
-    return i;
-}
-
-template<typename Unit>
 QString titleOfUnits(const RecognisedText &text, const Unit *units)
 {
     qsizetype start = 0;
-    qsizetype end = firstLineEnd(units, text.size());
+    qsizetype end = nextLineBreak<false>(units, 0, text.size());
     trimBlankUnits(units, start, end);
     return start == end ? keinTitel : text.slice(start, end - start);
 }
@@ -48,17 +35,16 @@ struct HeadForm
 
 HeadForm headForm(QByteArrayView head)
 {
-    switch (textKindOf(head)) {
-    case TextKind::EightBit:
-        return {true, 0, 1, false};
-    case TextKind::Utf8Mark:
-        return {true, 3, 1, false};
-    case TextKind::ByteOrderMark:
-        if (head.startsWith("\xFF\xFE") && !head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
-            return {true, 2, 2, false};
-        if (head.startsWith("\xFE\xFF"))
-            return {true, 2, 2, true};
-        return {};
+    const ByteOrderMark mark = byteOrderMarkOf(head);
+    switch (mark.encoding) {
+    case MarkedEncoding::None:
+        return {textKindOf(head) == TextKind::EightBit, 0, 1, false};
+    case MarkedEncoding::Utf8:
+        return {true, mark.size, 1, false};
+    case MarkedEncoding::Utf16LE:
+        return {true, mark.size, 2, false};
+    case MarkedEncoding::Utf16BE:
+        return {true, mark.size, 2, true};
     default:
         return {};
     }
