@@ -1,4 +1,4 @@
-#include "FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 #include "app/BringFormsToFront.h"
 #include "app/RegistrySettings.h"

@@ -6,7 +6,7 @@
 #include "data/text/Utf8Erkennen.h"
 #include "data/vocab/TitelLesen.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -3,8 +3,8 @@
 #include "data/text/Utf8Erkennen.h"
 #include "data/vocab/DatenEinlesen.h"
 
-#include "RecordingMessageDialog.h"
-#include "TestFiles.h"
+#include "support/RecordingMessageDialog.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

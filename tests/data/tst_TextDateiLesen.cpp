@@ -6,8 +6,8 @@
 #include "data/text/TextDateiSchreiben.h"
 #include "data/text/Utf8Erkennen.h"
 
-#include "FileSizeLimit.h"
-#include "TestFiles.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -6,6 +6,7 @@
 #include "forms/Haupt.h"
 #include "forms/TrainingSettings.h"
 #include "platform/linux/FileRegistry.h"
+#include "support/RegistryKeyWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,16 +47,11 @@ struct HauptFixture
         if (!iniFile.open(QIODevice::WriteOnly) || iniFile.write(ini.toUtf8()) < 0)
             return false;
         iniFile.close();
-        const QString keyFile = QString::fromStdU16String(FileRegistry::DefaultRoot())
-                                + QStringLiteral("/HKEY_CURRENT_USER/Software/Lernwendel.reg");
-        QDir().mkpath(QFileInfo(keyFile).path());
-        QFile key(keyFile);
-        if (!key.open(QIODevice::WriteOnly))
+        FileRegistry registry(FileRegistry::DefaultRoot());
+        if (!writeRegistryKey(registry, QStringLiteral("\\Software\\Lernwendel"),
+                              {QStringLiteral("AktOrdner:dword=1"),
+                               QStringLiteral("Lerntyp:dword=%1").arg(lerntyp ? 1 : 0)}))
             return false;
-        key.write(QByteArray("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n"
-                             "\"AktOrdner\"=dword:00000001\n\"Lerntyp\"=dword:0000000")
-                  + (lerntyp ? "1" : "0") + "\n");
-        key.close();
 
         form = std::make_unique<TForm1>(dialogs, settings);
         form->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Registry.h"
+#include "support/RegistryKeyWriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,12 +24,8 @@ public:
         std::lock_guard lock(m_mutex);
         Values &content = m_keys[key];
         for (const QString &entry : values) {
-            const qsizetype equals = entry.indexOf(u'=');
-            QString name = entry.left(equals);
-            const bool isText = !name.endsWith(u":dword");
-            if (!isText)
-                name.chop(6);
-            set(content, {name, isText, entry.mid(equals + 1), entry.mid(equals + 1).toInt()});
+            const RegistryValueSpec spec = parseRegistryValueSpec(entry);
+            set(content, {spec.name, spec.isText, spec.text, spec.number});
         }
     }
 
