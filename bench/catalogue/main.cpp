@@ -6,11 +6,10 @@
 // time (the machine is shared with builds) and the median wall time.
 // Usage: bench_catalogue [files] [runs]
 
-#include "data/Catalogue.h"
-#include "data/FileAccess.h"
-#include "data/SystemCodePage.h"
-#include "data/TitelLesen.h"
-#include "data/VocabularyFiles.h"
+#include "base/FileAccess.h"
+#include "data/folders/Catalogue.h"
+#include "data/text/SystemCodePage.h"
+#include "data/vocab/TitelLesen.h"
 
 #include <QElapsedTimer>
 #include <QFile>

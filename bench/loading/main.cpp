@@ -4,9 +4,9 @@
 // of its own). The floor decodes with the fastest decoder Qt offers for the
 // encoding (a plain copy for UTF-16 in the host's byte order). Usage: bench_loading [entries] [runs]
 
-#include "data/DatenEinlesen.h"
-#include "data/MessageDialog.h"
-#include "data/SystemCodePage.h"
+#include "base/MessageDialog.h"
+#include "data/text/SystemCodePage.h"
+#include "data/vocab/DatenEinlesen.h"
 
 #include <QFile>
 #include <QStringEncoder>

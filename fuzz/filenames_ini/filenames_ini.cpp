@@ -1,8 +1,8 @@
 // Any bytes as "Filenames.ini": the names read from it, written back into it,
 // must come back exactly, and so must the rest of the file.
 
-#include "data/FilenamesIni.h"
-#include "data/RecognisedText.h"
+#include "data/folders/Dateinamen.h"
+#include "data/text/RecognisedText.h"
 
 #include <cstdint>
 #include <cstdlib>

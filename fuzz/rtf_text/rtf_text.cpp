@@ -1,7 +1,7 @@
 // Any bytes as an RTF document. No input byte makes more than one character
 // of text (\par makes two of four), so the text is never longer than the input.
 
-#include "data/RtfText.h"
+#include "data/text/RtfText.h"
 
 #include <cstdint>
 #include <cstdlib>

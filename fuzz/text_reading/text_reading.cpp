@@ -2,12 +2,12 @@
 // loader's lines. The loader takes its lines without decoding the whole text
 // where it can; here it must agree with the plain steps, one after the other.
 
-#include "data/EntryLines.h"
-#include "data/Lines.h"
-#include "data/RecognisedText.h"
-#include "data/TextDateiLesen.h"
-#include "data/TrimBlanks.h"
-#include "data/Utf8Erkennen.h"
+#include "base/TrimBlanks.h"
+#include "data/text/Lines.h"
+#include "data/text/RecognisedText.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/Utf8Erkennen.h"
+#include "data/vocab/EntryLines.h"
 
 #include <cstdint>
 #include <cstdlib>

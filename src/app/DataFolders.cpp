@@ -1,6 +1,6 @@
 #include "app/DataFolders.h"
 
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 
 DataFolders::DataFolders()
 {

@@ -1,6 +1,6 @@
 #include "app/RegistrySettings.h"
 
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
 #include "platform/Registry.h"
 
 namespace {

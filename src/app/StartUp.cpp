@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/RegistrySettings.h"
-#include "data/ProgramTitle.h"
+#include "base/ProgramTitle.h"
 #include "platform/Registry.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "app/WatchRegistrySettings.h"
 
 #include "app/RegistrySettings.h"
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -4,7 +4,7 @@
 #include "app/RegistrySettings.h"
 #include "app/StartUp.h"
 #include "app/WatchRegistrySettings.h"
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 #include "forms/Application.h"
 #include "forms/Haupt.h"
 #include "forms/QtModalDialogs.h"

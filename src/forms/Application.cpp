@@ -1,7 +1,7 @@
 #include "forms/Application.h"
 
-#include "data/FileError.h"
-#include "data/MessageDialog.h"
+#include "base/FileError.h"
+#include "base/MessageDialog.h"
 
 #include <exception>
 

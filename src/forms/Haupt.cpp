@@ -1,9 +1,9 @@
 #include "forms/Haupt.h"
 
-#include "data/Dateinamen.h"
-#include "data/DatenEinlesen.h"
-#include "data/Datenordner.h"
-#include "data/ProgramTitle.h"
+#include "base/ProgramTitle.h"
+#include "data/folders/Dateinamen.h"
+#include "data/folders/Datenordner.h"
+#include "data/vocab/DatenEinlesen.h"
 #include "forms/Announcement.h"
 #include "forms/FontAndColour.h"
 #include "forms/Layout.h"

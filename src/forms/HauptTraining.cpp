@@ -3,8 +3,8 @@
 
 #include "forms/Haupt.h"
 
-#include "data/Dateinamen.h"
-#include "data/Datenordner.h"
+#include "data/folders/Dateinamen.h"
+#include "data/folders/Datenordner.h"
 #include "forms/Announcement.h"
 #include "forms/ModalDialogs.h"
 #include "forms/TrainingSettings.h"

@@ -1,7 +1,7 @@
 #include "forms/SettingsStore.h"
 
-#include "data/Dateinamen.h"
-#include "data/Datenordner.h"
+#include "data/folders/Dateinamen.h"
+#include "data/folders/Datenordner.h"
 #include "forms/SettingsWindow.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"

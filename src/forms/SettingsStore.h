@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "base/RegistryError.h"
 
-#include <stdexcept>
+#include <QString>
 
 class CurrentUserRegistry;
 class MessageDialog;
@@ -10,18 +10,6 @@ class RegistryKey;
 class SettingsWindow;
 struct FontWithColour;
 struct TrainingSettings;
-
-// A stored setting that cannot be taken: of the wrong registry type, or with
-// data that does not fit its type. Shown by the general error display.
-class RegistryError : public std::runtime_error
-{
-public:
-    explicit RegistryError(const QString &message)
-        : std::runtime_error(message.toStdString()), text(message)
-    {
-    }
-    const QString text;
-};
 
 // Every setting of the learner survives a restart in the key
 // HKEY_CURRENT_USER\Software\Lernwendel, one value each. The store holds none

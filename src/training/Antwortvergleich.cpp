@@ -1,6 +1,6 @@
 #include "training/Antwortvergleich.h"
 
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
 
 #include <QStringList>
 

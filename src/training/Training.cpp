@@ -1,8 +1,8 @@
 #include "training/Training.h"
 
-#include "data/Dateinamen.h"
-#include "data/DatenEinlesen.h"
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
+#include "data/folders/Dateinamen.h"
+#include "data/vocab/DatenEinlesen.h"
 #include "training/Antwortvergleich.h"
 #include "training/TrainingWindow.h"
 

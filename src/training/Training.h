@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Eintragslisten.h"
+#include "data/vocab/Eintragslisten.h"
 
 #include <QString>
 #include <QStringList>

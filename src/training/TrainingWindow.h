@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/MessageDialog.h"
+#include "base/MessageDialog.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 #include "app/RegistrySettings.h"
 #include "app/WatchRegistrySettings.h"

@@ -1,9 +1,9 @@
-#include "FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 #include "app/BringFormsToFront.h"
 #include "app/RegistrySettings.h"
 #include "app/StartUp.h"
-#include "data/ProgramTitle.h"
+#include "base/ProgramTitle.h"
 #include "platform/linux/FileRegistry.h"
 
 #include <QApplication>

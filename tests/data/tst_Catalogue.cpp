@@ -1,13 +1,12 @@
-#include "data/Catalogue.h"
-#include "data/FileError.h"
-#include "data/Lines.h"
-#include "data/TextDateiLesen.h"
-#include "data/TitelLesen.h"
-#include "data/TrimBlanks.h"
-#include "data/Utf8Erkennen.h"
-#include "data/VocabularyFiles.h"
+#include "base/FileError.h"
+#include "base/TrimBlanks.h"
+#include "data/folders/Catalogue.h"
+#include "data/text/Lines.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/Utf8Erkennen.h"
+#include "data/vocab/TitelLesen.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QRandomGenerator>

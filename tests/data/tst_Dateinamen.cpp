@@ -1,9 +1,8 @@
-#include "data/Dateinamen.h"
-#include "data/FilenamesIni.h"
+#include "data/folders/Dateinamen.h"
 
-#include "FileSizeLimit.h"
-#include "RecordingMessageDialog.h"
-#include "TestFiles.h"
+#include "support/FileSizeLimit.h"
+#include "support/RecordingMessageDialog.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "data/DatenEinlesen.h"
-#include "data/FileError.h"
+#include "base/FileError.h"
+#include "data/vocab/DatenEinlesen.h"
 
-#include "RecordingMessageDialog.h"
-#include "TestFiles.h"
+#include "support/RecordingMessageDialog.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QRandomGenerator>

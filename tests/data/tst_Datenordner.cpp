@@ -1,4 +1,4 @@
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

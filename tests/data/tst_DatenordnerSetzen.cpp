@@ -1,6 +1,6 @@
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "data/RtfText.h"
+#include "data/text/RtfText.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "data/DatenEinlesen.h"
-#include "data/TextDateiLesen.h"
-#include "data/TextDateiSchreiben.h"
-#include "data/Utf8Erkennen.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/TextDateiSchreiben.h"
+#include "data/text/Utf8Erkennen.h"
+#include "data/vocab/DatenEinlesen.h"
 
-#include "RecordingMessageDialog.h"
-#include "TestFiles.h"
+#include "support/RecordingMessageDialog.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "data/FileError.h"
-#include "data/Lines.h"
-#include "data/RecognisedText.h"
-#include "data/SystemCodePage.h"
-#include "data/TextDateiLesen.h"
-#include "data/TextDateiSchreiben.h"
-#include "data/Utf8Erkennen.h"
+#include "base/FileError.h"
+#include "data/text/Lines.h"
+#include "data/text/RecognisedText.h"
+#include "data/text/SystemCodePage.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/TextDateiSchreiben.h"
+#include "data/text/Utf8Erkennen.h"
 
-#include "FileSizeLimit.h"
-#include "TestFiles.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

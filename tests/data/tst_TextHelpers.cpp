@@ -1,5 +1,5 @@
-#include "data/Lines.h"
-#include "data/TrimBlanks.h"
+#include "base/TrimBlanks.h"
+#include "data/text/Lines.h"
 
 #include <QTest>
 

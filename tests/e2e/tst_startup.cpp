@@ -3,7 +3,7 @@
 // the front; a close request through the hand-over key ends it.
 
 #include "app/RegistrySettings.h"
-#include "data/ProgramTitle.h"
+#include "base/ProgramTitle.h"
 #include "platform/InstanceLock.h"
 #include "platform/Registry.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "app/FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 #include "forms/Haupt.h"
 #include "forms/SettingsStore.h"
 #include "forms/SharedFont.h"

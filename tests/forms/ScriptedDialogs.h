@@ -1,35 +1,22 @@
 #pragma once
 
 #include "forms/ModalDialogs.h"
+#include "support/RecordingMessageDialog.h"
 
 #include <QDialog>
 #include <QFont>
-#include <QList>
-#include <QString>
 
 #include <functional>
 #include <optional>
 
-// Modal steps answered from a script, so no test blocks in a dialog. Every
-// message box is recorded; one that finds the script empty is recorded as
-// unexpected and answered No (or OK). A form shown modally is opened without
-// a loop of its own and handed to the next of dialogScripts, which works its
-// real controls and ends it; a form without a script, or one its script left
-// open, is recorded as unexpected and cancelled.
-class ScriptedDialogs : public ModalDialogs
+// Modal steps answered from a script, so no test blocks in a dialog. Message
+// boxes are recorded and answered as MessageScript does. A form shown
+// modally is opened without a loop of its own and handed to the next of
+// dialogScripts, which works its real controls and ends it; a form without a
+// script, or one its script left open, is counted as unexpected and cancelled.
+class ScriptedDialogs : public ModalDialogs, public MessageScript
 {
 public:
-    struct Message
-    {
-        QString text;
-        MsgIcon icon;
-        MsgButtons buttons;
-    };
-
-    QList<MsgResult> answers;
-    QList<Message> messages;
-    int unexpected = 0;
-
     QList<std::function<void(QDialog &)>> dialogScripts;
 
     // The font the font dialog "chooses"; none: the learner cancels.
@@ -38,11 +25,7 @@ public:
 
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override
     {
-        messages.append({text, icon, buttons});
-        if (!answers.isEmpty())
-            return answers.takeFirst();
-        ++unexpected;
-        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::No;
+        return answer(text, icon, buttons);
     }
 
     int ShowModal(QDialog &dialog) override

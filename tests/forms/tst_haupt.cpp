@@ -6,7 +6,7 @@
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
 
-#include "data/Datenordner.h"
+#include "data/folders/Datenordner.h"
 #include "forms/Announcement.h"
 
 #include <QAction>

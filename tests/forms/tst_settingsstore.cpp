@@ -1,12 +1,12 @@
 #include "FormsTestMain.h"
 
-#include "data/Datenordner.h"
-#include "data/MessageDialog.h"
+#include "data/folders/Datenordner.h"
 #include "forms/SettingsStore.h"
 #include "forms/SettingsWindow.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
 #include "platform/linux/FileRegistry.h"
+#include "support/RecordingMessageDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,17 +19,6 @@
 namespace {
 
 const QByteArray header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n";
-
-class SilentDialog : public MessageDialog
-{
-public:
-    MsgResult MessageDlg(const QString &text, MsgIcon, MsgButtons) override
-    {
-        messages.append(text);
-        return MsgResult::Ok;
-    }
-    QStringList messages;
-};
 
 // The main window's side: the data folder choice decided by the data layer
 // over folders of the test, the list of chosen files, the colour number, and
@@ -134,7 +123,7 @@ private:
     TrainingSettings m_settings;
     FontWithColour m_schriftart;
     QStringList m_dateien;
-    SilentDialog m_dialog;
+    RecordingMessageDialog m_dialog;
     std::unique_ptr<FakeWindow> m_window;
     std::unique_ptr<SettingsStore> m_store;
 };

@@ -1,4 +1,4 @@
-#include "FileSizeLimit.h"
+#include "support/FileSizeLimit.h"
 #include "platform/linux/FileRegistry.h"
 
 #include <QFile>

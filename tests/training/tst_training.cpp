@@ -1,7 +1,7 @@
 #include "RecordingWindow.h"
 
-#include "data/DatenEinlesen.h"
-#include "data/FileError.h"
+#include "base/FileError.h"
+#include "data/vocab/DatenEinlesen.h"
 #include "training/Training.h"
 
 #include <QFile>

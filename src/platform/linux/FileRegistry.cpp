@@ -1,36 +1,28 @@
 #include "platform/linux/FileRegistry.h"
 
+#include "base/FileAccess.h"
+#include "base/FileError.h"
 #include "platform/linux/KeyLock.h"
 #include "platform/linux/RegistryFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
 namespace {
 
-// Replaces the key's file as a whole or not at all. Unbuffered: QSaveFile
-// does not notice a write that fails while commit() flushes its buffer (a
-// full disk) and would rename the torn file over the good one.
+// Replaces the key's file as a whole or not at all.
 bool replaceFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    try {
+        writeWholeFileAtomically(path, bytes);
+        return true;
+    } catch (const FileError &) {
         return false;
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            file.cancelWriting();
-            return false;
-        }
-        written += n;
     }
-    return file.commit();
 }
-
 
 const QString rootKeyName = QStringLiteral("HKEY_CURRENT_USER");
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/linux/RegistryValueCodec.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -16,10 +18,7 @@
 //   "FontName"="Arial"
 //
 // Every line ends with LF. A key without values is exactly the first three
-// lines. In a text "\" and """ are escaped with a backslash; a text that
-// cannot stand on one line (a control character, a broken surrogate) is
-// written as hex(1): its UTF-16LE bytes with the terminating zero, as the
-// export syntax writes such text.
+// lines. The value lines are those of RegistryValueCodec.h.
 //
 // Reading is tolerant of what hand editing and other writers leave: a BOM,
 // CR LF, blank lines, blanks around "=", a missing header, hex data continued
@@ -29,20 +28,6 @@
 // its type is reported as such when read. Sections naming another key are
 // kept, after the key's own values, and never read as its values. When a name
 // occurs twice the later value counts, in the place of the first.
-
-enum class RegistryValueKind { Text, Integer, Other };
-
-struct RegistryFileValue
-{
-    QString name; // empty for the default value "@"
-    RegistryValueKind kind = RegistryValueKind::Other;
-    // For kind Other: the type the data claims ("..." or hex(1) text,
-    // dword: or hex(4) integer) although it does not fit, else Other.
-    RegistryValueKind meant = RegistryValueKind::Other;
-    QString text;
-    quint32 number = 0;
-    QByteArray lines; // kind Other: the value's line(s) as they stood
-};
 
 struct RegistryFileEntry
 {
@@ -67,7 +52,3 @@ struct RegistryFile
 // "HKEY_CURRENT_USER\Software\Lernwendel".
 RegistryFile ParseRegistryFile(const QByteArray &bytes, const QString &keyName);
 QByteArray FormatRegistryFile(const RegistryFile &file, const QString &keyName);
-
-// Whether a value name can be written on one line (no control character, no
-// broken surrogate).
-bool IsStorableValueName(const QString &name);
