@@ -42,6 +42,14 @@ QString LineEditAccessible::readableText() const
     }
 }
 
+bool LineEditAccessible::hidesText(int *startOffset, int *endOffset) const
+{
+    if (edit()->echoMode() == QLineEdit::Normal)
+        return false;
+    *startOffset = *endOffset = -1;
+    return true;
+}
+
 QString LineEditAccessible::text(QAccessible::Text t) const
 {
     QString text;
@@ -139,31 +147,22 @@ QString LineEditAccessible::text(int startOffset, int endOffset) const
 QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                              int *startOffset, int *endOffset) const
 {
-    if (edit()->echoMode() != QLineEdit::Normal) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    return QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset) ? QString()
+                                             : QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int *startOffset, int *endOffset) const
 {
-    if (edit()->echoMode() != QLineEdit::Normal) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    return QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset) ? QString()
+                                             : QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    if (edit()->echoMode() != QLineEdit::Normal) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset) ? QString()
+                                             : QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 int LineEditAccessible::characterCount() const

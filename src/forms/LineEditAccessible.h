@@ -51,6 +51,8 @@ private:
     QLineEdit *edit() const;
     // The text as a screen reader may read it: none of a hidden entry.
     QString readableText() const;
+    // A hidden entry gives no text to walk through: no range, and true.
+    bool hidesText(int *startOffset, int *endOffset) const;
 };
 
 // Makes every QLineEdit of the program answer through LineEditAccessible.
