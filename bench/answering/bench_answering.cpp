@@ -55,7 +55,10 @@ public:
     bool SoundS() const override { return false; }
     bool MenuEinstDateienOhneSender() override { return false; }
     void MenuEinstOptionenClick() override {}
-    bool DateiBearbeiten(const QString &, const QString &, const QString &) override { return false; }
+    bool DateiBearbeiten(const QString &, const QString &, const QString &) override
+    {
+        return false;
+    }
 };
 
 struct Figures
@@ -120,8 +123,8 @@ int main(int argc, char **argv)
         window.edit2 = training.ErgebnisText.toLower();
 
         timer.start();
-        const bool right = AntwortVergleichen(CheckTrennung(training.Eingabe()),
-                                              training.ErgebnisText, false);
+        const bool right =
+            AntwortVergleichen(CheckTrennung(training.Eingabe()), training.ErgebnisText, false);
         judging.push_back(timer.nsecsElapsed());
         if (!right)
             return 1;

@@ -91,8 +91,10 @@ int main(int argc, char **argv)
     const std::vector<Case> cases = {
         {"UTF-16, ASCII title", QStringLiteral("Wortliste %1"), utf16},
         {"UTF-16, umlaut title", QStringLiteral("Gem\u00FCse %1"), utf16},
-        {"UTF-8, ASCII title", QStringLiteral("Wortliste %1"), [](const QString &t) { return t.toUtf8(); }},
-        {"UTF-8, umlaut title", QStringLiteral("Gem\u00FCse %1"), [](const QString &t) { return t.toUtf8(); }},
+        {"UTF-8, ASCII title", QStringLiteral("Wortliste %1"),
+         [](const QString &t) { return t.toUtf8(); }},
+        {"UTF-8, umlaut title", QStringLiteral("Gem\u00FCse %1"),
+         [](const QString &t) { return t.toUtf8(); }},
         {"8-bit, umlaut title", QStringLiteral("Gem\u00FCse %1"),
          [](const QString &t) { return toSystemCodePage(t); }},
     };
@@ -139,10 +141,11 @@ int main(int argc, char **argv)
         }
         const double l = median(listing.cpu);
         const double f = median(floor.cpu);
-        std::printf("%-22s %8lld %9.1f (%6.1f) ms %9.1f (%6.1f) ms %6.2fx %9.1f (%6.1f) ms %9.1f (%6.1f) ms\n",
-                    c.name, static_cast<long long>(fileSize / 1024), l, median(listing.wall), f,
-                    median(floor.wall), l / f, median(names.cpu), median(names.wall), median(whole.cpu),
-                    median(whole.wall));
+        std::printf(
+            "%-22s %8lld %9.1f (%6.1f) ms %9.1f (%6.1f) ms %6.2fx %9.1f (%6.1f) ms %9.1f (%6.1f) ms\n",
+            c.name, static_cast<long long>(fileSize / 1024), l, median(listing.wall), f,
+            median(floor.wall), l / f, median(names.cpu), median(names.wall), median(whole.cpu),
+            median(whole.wall));
         std::fflush(stdout);
         if (checksum == 0)
             return 1;

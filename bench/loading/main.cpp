@@ -122,7 +122,8 @@ void measure(const Case &c, const QString &path, int runs)
     const double l = medianMs(loading);
     const double f = medianMs(floor);
     std::printf("%-14s %9.1f ms %9.1f ms %6.2fx %9lld %8lld %8ld MB %8ld MB\n", c.name, l, f, l / f,
-                static_cast<long long>(items), static_cast<long long>(decodedSize), floorPeak, peakRssMb());
+                static_cast<long long>(items), static_cast<long long>(decodedSize), floorPeak,
+                peakRssMb());
     std::fflush(stdout);
 }
 
@@ -145,19 +146,21 @@ int main(int argc, char **argv)
          [](const QByteArray &b) { return QString::fromUtf8(b); }},
         {"UTF-16 LE", "utf16.dat", utf16,
          [](const QByteArray &b) {
-             return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + 2), (b.size() - 2) / 2);
+             return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + 2),
+                                       (b.size() - 2) / 2);
          }},
         {"Windows-1252", "cp1252.dat", [](const QString &t) { return toSystemCodePage(t); },
          [](const QByteArray &b) { return fromSystemCodePage(b); }},
-        {"50 MB line", "line.dat", [](const QString &) { return QByteArray(50 * 1024 * 1024, 'x'); },
+        {"50 MB line", "line.dat",
+         [](const QString &) { return QByteArray(50 * 1024 * 1024, 'x'); },
          [](const QByteArray &b) { return QString::fromUtf8(b); }},
     };
 
     std::printf("%d entries, median processor time of %d runs; peak memory of the floor and of the "
                 "whole case\n",
                 entries, runs);
-    std::printf("%-14s %12s %12s %7s %9s %8s %11s %11s\n", "file", "DatenEinlesen", "floor", "ratio",
-                "items", "chars", "floor peak", "peak");
+    std::printf("%-14s %12s %12s %7s %9s %8s %11s %11s\n", "file", "DatenEinlesen", "floor",
+                "ratio", "items", "chars", "floor peak", "peak");
     for (const Case &c : cases) {
         QFile file(dir.filePath(c.fileName));
         if (!file.open(QIODevice::WriteOnly) || file.write(c.encode(text)) < 0) {

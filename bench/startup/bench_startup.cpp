@@ -61,7 +61,8 @@ bool measure(const QString &platform)
     for (int i = 0; i < runs; ++i) {
         const double p = runOnce(QStringLiteral(LW_STARTUP_PROGRAM), {}, env);
         const double b = runOnce(QStringLiteral(LW_BARE_PROGRAM), {}, env);
-        const double l = runOnce(QStringLiteral(LW_BARE_PROGRAM), {QStringLiteral("workarea")}, env);
+        const double l =
+            runOnce(QStringLiteral(LW_BARE_PROGRAM), {QStringLiteral("workarea")}, env);
         if (p < 0 || b < 0 || l < 0) {
             std::fprintf(stderr, "%s: a run failed\n", qPrintable(platform));
             return false;

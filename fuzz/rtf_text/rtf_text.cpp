@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text = rtfToPlainText(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QString text =
+        rtfToPlainText(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (size_t(text.size()) > size)
         std::abort();
     return 0;

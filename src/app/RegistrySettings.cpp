@@ -7,8 +7,8 @@ namespace {
 
 // The values in the order of writing, reading and priority, with their fields.
 const std::u16string valueNames[] = {u"ProgramParameters", u"ProgramSetFocus", u"ProgramClose"};
-QString TRegistrySettings::*const fields[] = {&TRegistrySettings::Parameters, &TRegistrySettings::SetFocus,
-                                               &TRegistrySettings::Close};
+QString TRegistrySettings::*const fields[] = {
+    &TRegistrySettings::Parameters, &TRegistrySettings::SetFocus, &TRegistrySettings::Close};
 
 } // namespace
 
@@ -35,7 +35,8 @@ TRegistrySettings TRegistrySettings::rsClose(const QString &AClose)
     return settings;
 }
 
-TRegistrySettings TRegistrySettings::rsParameters(const QString &AParameters, const QStringList &arguments)
+TRegistrySettings TRegistrySettings::rsParameters(const QString &AParameters,
+                                                  const QStringList &arguments)
 {
     TRegistrySettings settings;
     if (!AParameters.isEmpty()) {
@@ -63,13 +64,15 @@ bool WriteRegistrySettings(CurrentUserRegistry &registry, const QString &keyName
         return false;
     for (int i = 0; i < 3; ++i) {
         const QString &field = settings.*fields[i];
-        if (!field.isEmpty() && key->WriteText(valueNames[i], field.toStdU16String()) != RegistryResult::Ok)
+        if (!field.isEmpty()
+            && key->WriteText(valueNames[i], field.toStdU16String()) != RegistryResult::Ok)
             return false;
     }
     return true;
 }
 
-bool ReadRegistrySettings(CurrentUserRegistry &registry, const QString &keyName, TRegistrySettings &settings)
+bool ReadRegistrySettings(CurrentUserRegistry &registry, const QString &keyName,
+                          TRegistrySettings &settings)
 {
     settings = TRegistrySettings();
     std::unique_ptr<RegistryKey> key;

@@ -19,7 +19,8 @@ struct TRegistrySettings
     QString SetFocus;
     QString Close;
 
-    TRegistrySettings SetData(const QString &AParameters, const QString &ASetFocus, const QString &AClose);
+    TRegistrySettings SetData(const QString &AParameters, const QString &ASetFocus,
+                              const QString &AClose);
 
     // Only SetFocus (Close) set: to the argument, or to "1" when it is empty.
     static TRegistrySettings rsSetFocus(const QString &ASetFocus);
@@ -39,4 +40,5 @@ bool WriteRegistrySettings(CurrentUserRegistry &registry, const QString &keyName
 // and deleted; the key is deleted when no value is left in it. True when a
 // value was found. A registry error (a value that is not text among them)
 // gives false: values read before it are gone, it and those after it stay.
-bool ReadRegistrySettings(CurrentUserRegistry &registry, const QString &keyName, TRegistrySettings &settings);
+bool ReadRegistrySettings(CurrentUserRegistry &registry, const QString &keyName,
+                          TRegistrySettings &settings);

@@ -13,7 +13,8 @@ std::unique_ptr<InstanceLock> instanceLock;
 
 } // namespace
 
-std::optional<WindowId> FindWindowByTitle(const std::vector<TopLevelWindow> &zOrder, const QString &text)
+std::optional<WindowId> FindWindowByTitle(const std::vector<TopLevelWindow> &zOrder,
+                                          const QString &text)
 {
     for (std::size_t i = 1; i < zOrder.size(); ++i) {
         const QString title = QString::fromStdU16String(zOrder[i].title);
@@ -26,12 +27,14 @@ std::optional<WindowId> FindWindowByTitle(const std::vector<TopLevelWindow> &zOr
     return std::nullopt;
 }
 
-bool ZweiterStart(InstanceLockState lockState, TopLevelWindows &windows, CurrentUserRegistry &registry)
+bool ZweiterStart(InstanceLockState lockState, TopLevelWindows &windows,
+                  CurrentUserRegistry &registry)
 {
     if (lockState != InstanceLockState::HeldElsewhere)
         return false;
     std::vector<TopLevelWindow> zOrder;
-    const bool found = windows.List(zOrder) ? FindWindowByTitle(zOrder, ProgramTitle).has_value() : true;
+    const bool found =
+        windows.List(zOrder) ? FindWindowByTitle(zOrder, ProgramTitle).has_value() : true;
     if (found)
         WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings::rsSetFocus(QString()));
     return true;

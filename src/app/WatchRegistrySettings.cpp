@@ -6,13 +6,15 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
-void HandOverWindow::WMCopyData(const QString &)
-{
-}
+void HandOverWindow::WMCopyData(const QString &) {}
 
 TWatchRegistrySettings::TWatchRegistrySettings(QObject *AAppHandle, HandOverWindow &window,
-                                               CurrentUserRegistry &registry, const QString &AAppName)
-    : FAppHandle(AAppHandle), FWindow(window), FRegistry(registry), FAppName(AAppName)
+                                               CurrentUserRegistry &registry,
+                                               const QString &AAppName)
+    : FAppHandle(AAppHandle)
+    , FWindow(window)
+    , FRegistry(registry)
+    , FAppName(AAppName)
 {
     start();
 }

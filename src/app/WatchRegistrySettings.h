@@ -32,8 +32,8 @@ class TWatchRegistrySettings final : public QThread
 {
 public:
     // AAppHandle is the window's object: the calls to window run on its thread.
-    TWatchRegistrySettings(QObject *AAppHandle, HandOverWindow &window, CurrentUserRegistry &registry,
-                           const QString &AAppName);
+    TWatchRegistrySettings(QObject *AAppHandle, HandOverWindow &window,
+                           CurrentUserRegistry &registry, const QString &AAppName);
     ~TWatchRegistrySettings() override;
 
     void Terminate();

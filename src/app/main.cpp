@@ -28,7 +28,9 @@ namespace {
 class HauptHandOver final : public HandOverWindow
 {
 public:
-    explicit HauptHandOver(TForm1 &form) : m_form(form) {}
+    explicit HauptHandOver(TForm1 &form)
+        : m_form(form)
+    {}
 
     void WMProgramSetFocus() override
     {

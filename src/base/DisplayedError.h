@@ -10,8 +10,8 @@ class DisplayedError : public std::runtime_error
 {
 public:
     explicit DisplayedError(const QString &message)
-        : std::runtime_error(message.toStdString()), text(message)
-    {
-    }
+        : std::runtime_error(message.toStdString())
+        , text(message)
+    {}
     const QString text;
 };

@@ -6,9 +6,9 @@
 #include <exception>
 
 Application::Application(int &argc, char **argv, MessageDialog &dialogs)
-    : QApplication(argc, argv), m_dialogs(dialogs)
-{
-}
+    : QApplication(argc, argv)
+    , m_dialogs(dialogs)
+{}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

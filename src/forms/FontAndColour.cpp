@@ -43,8 +43,8 @@ std::optional<ColourKind> colourKindOf(const QWidget *control)
 
 void giveWholeFont(QWidget *control, const FontWithColour &font, const QColor &colour)
 {
-    const QColor textColour = font.colour.isValid() ? font.colour
-                                                    : QApplication::palette(control).color(QPalette::Text);
+    const QColor textColour =
+        font.colour.isValid() ? font.colour : QApplication::palette(control).color(QPalette::Text);
     QPalette palette = control->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
@@ -58,7 +58,8 @@ void giveWholeFont(QWidget *control, const FontWithColour &font, const QColor &c
 
 } // namespace
 
-void ApplyFontAndColour(QWidget &form, ColourKinds kinds, const FontWithColour &font, const QColor &colour)
+void ApplyFontAndColour(QWidget &form, ColourKinds kinds, const FontWithColour &font,
+                        const QColor &colour)
 {
     for (QWidget *control : form.findChildren<QWidget *>()) {
         const std::optional<ColourKind> kind = colourKindOf(control);

@@ -35,8 +35,7 @@ namespace {
 // The main window's controls that take the background colour and the whole
 // font: in it, the two fields, the log, the status bar and its panels.
 constexpr ColourKinds HauptFarbarten = ColourKind::Label | ColourKind::StatusBar | ColourKind::Edit
-                                       | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox
-                                       | ColourKind::RichText;
+    | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox | ColourKind::RichText;
 
 QFont fontOf(const QString &family, int pixelSize)
 {
@@ -46,11 +45,13 @@ QFont fontOf(const QString &family, int pixelSize)
 }
 
 // Runs the cleanup when the scope ends, also when a dialog throws.
-template <typename F>
+template<typename F>
 class Finally
 {
 public:
-    explicit Finally(F f) : m_f(std::move(f)) {}
+    explicit Finally(F f)
+        : m_f(std::move(f))
+    {}
     ~Finally() { m_f(); }
     Finally(const Finally &) = delete;
     Finally &operator=(const Finally &) = delete;
@@ -198,13 +199,15 @@ void TForm1::createMenus()
 
     MenuDatei = menu("MenuDatei", QStringLiteral("&Datei"));
     connect(MenuDatei, &QMenu::aboutToShow, this, &TForm1::MenuDateiClick);
-    MenuDateiBrailletastatur = item(MenuDatei, "MenuDateiBrailletastatur", QStringLiteral("Braille&tastatur"),
-                                    Qt::CTRL | Qt::Key_B);
+    MenuDateiBrailletastatur = item(MenuDatei, "MenuDateiBrailletastatur",
+                                    QStringLiteral("Braille&tastatur"), Qt::CTRL | Qt::Key_B);
     MenuDateiBrailletastatur->setCheckable(true);
-    MenuDateiSpeichern = item(MenuDatei, "MenuDateiSpeichern", QStringLiteral("Fehlerdatei speichern..."),
-                              Qt::CTRL | Qt::Key_S);
-    MenuDateiBeenden = item(MenuDatei, "MenuDateiBeenden", QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4);
-    connect(MenuDateiSpeichern, &QAction::triggered, this, [this] { FTraining.MenuDateiSpeichernClick(); });
+    MenuDateiSpeichern = item(MenuDatei, "MenuDateiSpeichern",
+                              QStringLiteral("Fehlerdatei speichern..."), Qt::CTRL | Qt::Key_S);
+    MenuDateiBeenden =
+        item(MenuDatei, "MenuDateiBeenden", QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4);
+    connect(MenuDateiSpeichern, &QAction::triggered, this,
+            [this] { FTraining.MenuDateiSpeichernClick(); });
     connect(MenuDateiBeenden, &QAction::triggered, this, &TForm1::MenuDateiBeendenClick);
 
     MenuAkt = menu("MenuAkt", QStringLiteral("A&ktionen"));
@@ -213,7 +216,8 @@ void TForm1::createMenus()
     // Keypad Enter first, so the menu shows "Enter"; Return is the main key.
     MenuAktPruefen->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
     MenuAktNeu = item(MenuAkt, "MenuAktNeu", QStringLiteral("Neu beginnen"), Qt::CTRL | Qt::Key_N);
-    MenuAktWeiter = item(MenuAkt, "MenuAktWeiter", QStringLiteral("Überspringen"), Qt::CTRL | Qt::Key_Right);
+    MenuAktWeiter =
+        item(MenuAkt, "MenuAktWeiter", QStringLiteral("Überspringen"), Qt::CTRL | Qt::Key_Right);
     MenuAktFertig = item(MenuAkt, "MenuAktFertig", QStringLiteral("Fertig"), Qt::CTRL | Qt::Key_F);
     connect(MenuAktPruefen, &QAction::triggered, this, [this] { FTraining.MenuAktPruefenClick(); });
     connect(MenuAktNeu, &QAction::triggered, this, [this] { FTraining.MenuAktNeuClick(); });
@@ -221,17 +225,17 @@ void TForm1::createMenus()
     connect(MenuAktFertig, &QAction::triggered, this, [this] { FTraining.MenuAktFertigClick(); });
 
     MenuEinst = menu("MenuEinst", QStringLiteral("&Einstellungen"));
-    MenuEinstOptionen = item(MenuEinst, "MenuEinstOptionen", QStringLiteral("&Optionen..."),
-                             Qt::CTRL | Qt::Key_O);
-    MenuEinstDateien = item(MenuEinst, "MenuEinstDateien", QStringLiteral("Dateien wählen/bearbeiten..."),
-                            Qt::CTRL | Qt::Key_D);
+    MenuEinstOptionen =
+        item(MenuEinst, "MenuEinstOptionen", QStringLiteral("&Optionen..."), Qt::CTRL | Qt::Key_O);
+    MenuEinstDateien = item(MenuEinst, "MenuEinstDateien",
+                            QStringLiteral("Dateien wählen/bearbeiten..."), Qt::CTRL | Qt::Key_D);
     MenuEinst->addSeparator()->setObjectName(QStringLiteral("MenuEinstStrich1"));
     MenuEinstOrdner = new QActionGroup(this);
     MenuEinstOrdner->setObjectName(QStringLiteral("MenuEinstOrdner"));
     MenuEinstEigeneDateien = item(MenuEinst, "MenuEinstEigeneDateien",
                                   QStringLiteral("Datenordner: &Eigene Dateien/Eigene Dokumente"));
-    MenuEinstProgrammordner = item(MenuEinst, "MenuEinstProgrammordner",
-                                   QStringLiteral("Datenordner: &Programmordner"));
+    MenuEinstProgrammordner =
+        item(MenuEinst, "MenuEinstProgrammordner", QStringLiteral("Datenordner: &Programmordner"));
     for (QAction *radio : {MenuEinstEigeneDateien, MenuEinstProgrammordner}) {
         radio->setCheckable(true);
         MenuEinstOrdner->addAction(radio);
@@ -242,23 +246,27 @@ void TForm1::createMenus()
     connect(MenuEinstOrdner, &QActionGroup::triggered, this, &TForm1::MenuEinstOrdnerClick);
     MenuEinst->addSeparator()->setObjectName(QStringLiteral("MenuEinstStrich2"));
     MenuEinstSchrift = item(MenuEinst, "MenuEinstSchrift", QStringLiteral("&Schriftart..."));
-    MenuEinstHintergrund = item(MenuEinst, "MenuEinstHintergrund", QStringLiteral("Schrift&hintergrund..."));
+    MenuEinstHintergrund =
+        item(MenuEinst, "MenuEinstHintergrund", QStringLiteral("Schrift&hintergrund..."));
     connect(MenuEinstSchrift, &QAction::triggered, this, &TForm1::MenuEinstSchriftClick);
 
     MenuHilfe = menu("MenuHilfe", QStringLiteral("&Hilfe"));
     MenuHilfeInfo = item(MenuHilfe, "MenuHilfeInfo", QStringLiteral("Programm-&Info"));
-    MenuHilfeHomepage = item(MenuHilfe, "MenuHilfeHomepage", QStringLiteral("Programm-Home&page..."));
-    MenuHilfeUpdate = item(MenuHilfe, "MenuHilfeUpdate", QStringLiteral("Programm-&Aktualisierung..."));
-    MenuHilfeAenderungen = item(MenuHilfe, "MenuHilfeAenderungen", QStringLiteral("Programm-&Änderungen..."));
-    MenuHilfeMail = item(MenuHilfe, "MenuHilfeMail", QStringLiteral("Mail an den Programmierer..."));
+    MenuHilfeHomepage =
+        item(MenuHilfe, "MenuHilfeHomepage", QStringLiteral("Programm-Home&page..."));
+    MenuHilfeUpdate =
+        item(MenuHilfe, "MenuHilfeUpdate", QStringLiteral("Programm-&Aktualisierung..."));
+    MenuHilfeAenderungen =
+        item(MenuHilfe, "MenuHilfeAenderungen", QStringLiteral("Programm-&Änderungen..."));
+    MenuHilfeMail =
+        item(MenuHilfe, "MenuHilfeMail", QStringLiteral("Mail an den Programmierer..."));
     MenuHilfeSpenden = item(MenuHilfe, "MenuHilfeSpenden", QStringLiteral("&Spenden..."));
 
     // Their dialogs and programs are not part of this version: the items
     // stay in place with their keys, greyed, so nothing pretends to work.
     for (QAction *notYet : {MenuDateiBrailletastatur, MenuEinstOptionen, MenuEinstDateien,
-                            MenuEinstHintergrund, MenuHilfeInfo,
-                            MenuHilfeHomepage, MenuHilfeUpdate, MenuHilfeAenderungen,
-                            MenuHilfeMail, MenuHilfeSpenden})
+                            MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
+                            MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
         notYet->setEnabled(false);
 }
 
@@ -344,7 +352,8 @@ void TForm1::showEvent(QShowEvent *event)
         return;
     // The work area changes with the screen the window is on and with the
     // panels of the desktop.
-    connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::followScreen, Qt::UniqueConnection);
+    connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::followScreen,
+            Qt::UniqueConnection);
     followScreen();
     FormShow(this);
 }
@@ -391,13 +400,15 @@ QStringList &TForm1::Dateien()
 
 int TForm1::AktOrdner() const
 {
-    return MenuEinstProgrammordner->isChecked() ? AktOrdnerWahl::Programmordner : AktOrdnerWahl::EigeneDateien;
+    return MenuEinstProgrammordner->isChecked() ? AktOrdnerWahl::Programmordner
+                                                : AktOrdnerWahl::EigeneDateien;
 }
 
 void TForm1::DatenordnerSetzen(int AktOrdner)
 {
     const int tag = ::DatenordnerSetzen(AktOrdner);
-    (tag == AktOrdnerWahl::Programmordner ? MenuEinstProgrammordner : MenuEinstEigeneDateien)->setChecked(true);
+    (tag == AktOrdnerWahl::Programmordner ? MenuEinstProgrammordner : MenuEinstEigeneDateien)
+        ->setChecked(true);
 }
 
 void TForm1::ApplySettings()

@@ -41,17 +41,17 @@ public:
            QWidget *parent = nullptr);
 
     // The controls, by their component names. Buttons carry the tags 1 to 4.
-    QLineEdit *Edit1;          // question, read-only
-    QLineEdit *Edit2;          // answer
+    QLineEdit *Edit1; // question, read-only
+    QLineEdit *Edit2; // answer
     QPlainTextEdit *RichEdit1; // the numbered log, newest line on top
     QStatusBar *StatusBar1;
-    QLabel *StatusPanel1;      // remaining entries
-    QLabel *StatusPanel2;      // status text
-    QPushButton *Button1;      // "Prüfen"
-    QPushButton *Button2;      // "Neu"
-    QPushButton *Button3;      // "Überspringen"
-    QPushButton *Button4;      // "Fertig"
-    Announcement *Ansage;      // what the training says to the screen reader
+    QLabel *StatusPanel1; // remaining entries
+    QLabel *StatusPanel2; // status text
+    QPushButton *Button1; // "Prüfen"
+    QPushButton *Button2; // "Neu"
+    QPushButton *Button3; // "Überspringen"
+    QPushButton *Button4; // "Fertig"
+    Announcement *Ansage; // what the training says to the screen reader
 
     QMenu *MenuDatei;
     QAction *MenuDateiBrailletastatur;

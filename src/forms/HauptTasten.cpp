@@ -28,7 +28,8 @@ bool hasShortcut(const QAction *action, const QKeySequence &pressed)
 // The keypad's Enter is the same key to the menu as the main Enter.
 QKeySequence menuKey(const QKeyEvent *key)
 {
-    return QKeySequence(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    return QKeySequence(
+        QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
 }
 
 } // namespace
@@ -63,7 +64,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         // of the field; entered as by any other move, nothing is selected.
         auto *focus = static_cast<QFocusEvent *>(event);
         if ((watched == Edit1 || watched == Edit2)
-            && (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
+            && (focus->reason() == Qt::TabFocusReason
+                || focus->reason() == Qt::BacktabFocusReason)) {
             QFocusEvent entered(QEvent::FocusIn, Qt::OtherFocusReason);
             QCoreApplication::sendEvent(watched, &entered);
             return true;
@@ -131,7 +133,8 @@ bool TForm1::Edit1KeyPress(QKeyEvent *key)
         || (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)))
         return false;
     const QList<uint> characters = key->text().toUcs4();
-    if (characters.size() != 1 || !GoesIntoAnswerField(char32_t(characters.first()), Edit2->isReadOnly()))
+    if (characters.size() != 1
+        || !GoesIntoAnswerField(char32_t(characters.first()), Edit2->isReadOnly()))
         return false;
     Edit2->insert(key->text());
     Edit2->setFocus(Qt::OtherFocusReason);

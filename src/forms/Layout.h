@@ -13,7 +13,7 @@ class QFont;
 // zero.
 
 constexpr int ButtonWidth = 125;
-constexpr int Margin = 10;  // from the client edges, between stacked controls, below the buttons
+constexpr int Margin = 10; // from the client edges, between stacked controls, below the buttons
 constexpr int LabelGap = 5; // between a label and the field to its right
 
 enum class ControlKind { Edit, Button, StatusBar, RadioGroup, CheckBox, Other };
@@ -43,9 +43,9 @@ QPoint MainWindowPosition(const QRect &workArea, QSize window, bool maximised);
 
 // A row of count buttons of one width with equal space before, between and
 // after them.
-int ButtonRowGap(int clientWidth, int count, int buttonWidth);    // the space that fills the width
+int ButtonRowGap(int clientWidth, int count, int buttonWidth); // the space that fills the width
 QVector<int> ButtonRowLefts(int gap, int count, int buttonWidth); // the buttons' left edges
-int ButtonRowWidth(int gap, int count, int buttonWidth);          // the client width the row needs
+int ButtonRowWidth(int gap, int count, int buttonWidth); // the client width the row needs
 
 // The two panels of the status bar: a quarter and the rest.
 struct StatusPanels

@@ -36,9 +36,12 @@ QLineEdit *LineEditAccessible::edit() const
 QString LineEditAccessible::readableText() const
 {
     switch (edit()->echoMode()) {
-    case QLineEdit::Normal: return edit()->text();
-    case QLineEdit::NoEcho: return QString();
-    default: return edit()->displayText();
+    case QLineEdit::Normal:
+        return edit()->text();
+    case QLineEdit::NoEcho:
+        return QString();
+    default:
+        return edit()->displayText();
     }
 }
 
@@ -147,22 +150,25 @@ QString LineEditAccessible::text(int startOffset, int endOffset) const
 QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                              int *startOffset, int *endOffset) const
 {
-    return hidesText(startOffset, endOffset) ? QString()
-                                             : QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset)
+        ? QString()
+        : QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int *startOffset, int *endOffset) const
 {
-    return hidesText(startOffset, endOffset) ? QString()
-                                             : QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset)
+        ? QString()
+        : QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    return hidesText(startOffset, endOffset) ? QString()
-                                             : QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+    return hidesText(startOffset, endOffset)
+        ? QString()
+        : QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 int LineEditAccessible::characterCount() const

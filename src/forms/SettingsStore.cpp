@@ -80,15 +80,15 @@ int pointSizeOf(const QFont &font)
 
 std::int32_t styleOf(const QFont &font)
 {
-    return (font.italic() ? Italic : 0) | (font.bold() ? Bold : 0) | (font.underline() ? Underline : 0)
-           | (font.strikeOut() ? StrikeOut : 0);
+    return (font.italic() ? Italic : 0) | (font.bold() ? Bold : 0)
+        | (font.underline() ? Underline : 0) | (font.strikeOut() ? StrikeOut : 0);
 }
 
 [[noreturn]] void failReading(const std::u16string &name, RegistryResult result)
 {
     const QString text = result == RegistryResult::WrongType
-                             ? QStringLiteral("Ungültiger Datentyp für '%1'")
-                             : QStringLiteral("Fehler beim Holen der Daten für '%1'");
+        ? QStringLiteral("Ungültiger Datentyp für '%1'")
+        : QStringLiteral("Fehler beim Holen der Daten für '%1'");
     throw RegistryError(text.arg(QString::fromStdU16String(name)));
 }
 
@@ -126,7 +126,9 @@ QString readText(RegistryKey &key, const std::u16string &name)
 class ValueWriter
 {
 public:
-    explicit ValueWriter(RegistryKey &key) : m_key(key) {}
+    explicit ValueWriter(RegistryKey &key)
+        : m_key(key)
+    {}
 
     void integer(const std::u16string &name, std::int32_t value)
     {
@@ -151,8 +153,7 @@ SettingsStore::SettingsStore(CurrentUserRegistry &registry, TrainingSettings &se
     , m_settings(settings)
     , m_schriftart(schriftart)
     , m_dialog(dialog)
-{
-}
+{}
 
 void SettingsStore::RegistryLadenSpeichern(SettingsWindow &window, bool LadenS)
 {
@@ -187,7 +188,8 @@ void SettingsStore::load(RegistryKey &key, SettingsWindow &window)
     const QString name = readText(key, FontNameValue);
     font.setFamily(name.isEmpty() ? defaultFontName : name);
     const std::int32_t size = readInteger(key, FontSizeValue, defaultFontSize);
-    font.setPointSize(size >= smallestFontSize && size <= largestFontSize ? int(size) : defaultFontSize);
+    font.setPointSize(size >= smallestFontSize && size <= largestFontSize ? int(size)
+                                                                          : defaultFontSize);
     m_schriftart.colour = colourOfValue(readInteger(key, FontColorValue, windowTextColour));
     m_fontCharSet = int(readInteger(key, FontCharSetValue, 0) & 0xFF);
 
@@ -204,9 +206,10 @@ void SettingsStore::load(RegistryKey &key, SettingsWindow &window)
 void SettingsStore::save(RegistryKey &key, const SettingsWindow &window)
 {
     ValueWriter write(key);
-    write.integer(AktOrdnerValue, window.AktOrdner() == AktOrdnerWahl::Programmordner
-                                      ? AktOrdnerWahl::Programmordner
-                                      : AktOrdnerWahl::EigeneDateien);
+    write.integer(AktOrdnerValue,
+                  window.AktOrdner() == AktOrdnerWahl::Programmordner
+                      ? AktOrdnerWahl::Programmordner
+                      : AktOrdnerWahl::EigeneDateien);
     write.flag(LerntypValue, m_settings.Lerntyp);
     write.integer(AnzeigetypValue, normalisedAnzeigetyp(m_settings.Anzeigetyp));
     write.flag(ZufallSValue, m_settings.ZufallS);

@@ -21,8 +21,8 @@ struct TrainingSettings;
 class SettingsStore
 {
 public:
-    SettingsStore(CurrentUserRegistry &registry, TrainingSettings &settings, FontWithColour &schriftart,
-                  MessageDialog &dialog);
+    SettingsStore(CurrentUserRegistry &registry, TrainingSettings &settings,
+                  FontWithColour &schriftart, MessageDialog &dialog);
 
     // LadenS true loads: the data folder first, then the list of chosen
     // files, then the other settings in the order of the key; a missing value

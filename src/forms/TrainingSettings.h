@@ -5,9 +5,9 @@
 // options dialog edits them and the settings store keeps them.
 struct TrainingSettings
 {
-    bool Lerntyp = true;     // true: learn ("Lernen"), false: test ("Prüfen")
-    int Anzeigetyp = 1;      // 1 "A-B", 2 "B-A", 3 "X-X"; 0 when none is chosen
-    bool ZufallS = false;    // random order
+    bool Lerntyp = true; // true: learn ("Lernen"), false: test ("Prüfen")
+    int Anzeigetyp = 1; // 1 "A-B", 2 "B-A", 3 "X-X"; 0 when none is chosen
+    bool ZufallS = false; // random order
     bool GrossKleinS = false; // letter case matters
-    bool SoundS = true;      // sound cues
+    bool SoundS = true; // sound cues
 };

@@ -7,9 +7,9 @@
 // holder keeps it until the object is destroyed or the process ends; it is
 // not handed on to programs the holder starts.
 enum class InstanceLockState {
-    Acquired,      // this process holds the lock now
+    Acquired, // this process holds the lock now
     HeldElsewhere, // another process holds it: an instance is running
-    Failed         // the lock could not be created
+    Failed // the lock could not be created
 };
 
 class InstanceLock

@@ -10,10 +10,10 @@
 
 enum class RegistryResult {
     Ok,
-    Missing,   // the key or the value does not exist (or the key was deleted)
+    Missing, // the key or the value does not exist (or the key was deleted)
     WrongType, // the value exists but holds another type
-    BadData,   // the value claims the type asked for but its data does not fit
-    Failed     // the key could not be reached, read or written
+    BadData, // the value claims the type asked for but its data does not fit
+    Failed // the key could not be reached, read or written
 };
 
 // One open key. While a key is open its operations are atomic together:

@@ -67,8 +67,7 @@ private:
 Training::Training(TrainingWindow &window, std::function<QString()> iniPfad)
     : w(window)
     , iniPfad(iniPfad ? std::move(iniPfad) : [] { return DateinamenIniPfad(); })
-{
-}
+{}
 
 void Training::setAktZeile(int V)
 {
@@ -214,7 +213,8 @@ void Training::MenuAktFertigClick()
     if (AktZeile() == 0)
         return;
     if (w.MessageDlg(QStringLiteral("Bist du wirklich fertig?"), MsgIcon::Confirmation,
-                     MsgButtons::YesNo) != MsgResult::Yes)
+                     MsgButtons::YesNo)
+        != MsgResult::Yes)
         return;
     setRichEditText(QStringLiteral("Ich bin fertig."));
     setStatusText(StartHint);
@@ -247,7 +247,8 @@ void Training::EndTraining()
 
     if (!FalschDaten.isEmpty()
         && w.MessageDlg(QStringLiteral("Sollen die nicht gewussten Einträge angezeigt werden?"),
-                        MsgIcon::Confirmation, MsgButtons::YesNo) == MsgResult::Yes)
+                        MsgIcon::Confirmation, MsgButtons::YesNo)
+            == MsgResult::Yes)
         MenuDateiSpeichernClick();
 
     // The screen reader starts reading the log at its newest line.
@@ -319,8 +320,8 @@ void Training::UpdateMenus()
     // Enter belongs to "Prüfen"; on "Neu", "Überspringen" or "Fertig" it
     // must neither check nor press the button.
     const Control focus = w.ActiveControl();
-    const bool otherButtonFocused = focus == Control::Button2 || focus == Control::Button3
-        || focus == Control::Button4;
+    const bool otherButtonFocused =
+        focus == Control::Button2 || focus == Control::Button3 || focus == Control::Button4;
     w.SetEnabled(Command::MenuAktPruefen, pruefen && !otherButtonFocused);
 }
 

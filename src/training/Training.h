@@ -25,8 +25,8 @@ public:
     int AktZeile() const { return FAktZeile; }
     void setAktZeile(int V);
 
-    int Fehleingabe = 0;          // wrong tries on the current entry
-    QString ErgebnisText;         // expected answer, normalised; empty in learn mode
+    int Fehleingabe = 0; // wrong tries on the current entry
+    QString ErgebnisText; // expected answer, normalised; empty in learn mode
     bool UeberspringeTextS = true; // the next skip writes "Es wurde übersprungen."
 
     // The commands of the buttons and the "Aktionen" menu.
@@ -85,5 +85,5 @@ private:
     int logLineCount = 0; // lines in the log since it was last cleared
     int commandDepth = 0;
     QStringList newLogLines; // written by the running command, unnumbered
-    QString shownEntry;      // the entry shown now, as it is said
+    QString shownEntry; // the entry shown now, as it is said
 };

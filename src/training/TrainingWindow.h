@@ -11,8 +11,14 @@ enum class Control { None, Edit1, Edit2, RichEdit1, Button1, Button2, Button3, B
 // The commands the training enables and disables: the four buttons and the
 // menu items of the same meaning, plus "Fehlerdatei speichern...".
 enum class Command {
-    Button1, Button2, Button3, Button4,
-    MenuAktPruefen, MenuAktNeu, MenuAktWeiter, MenuAktFertig,
+    Button1,
+    Button2,
+    Button3,
+    Button4,
+    MenuAktPruefen,
+    MenuAktNeu,
+    MenuAktWeiter,
+    MenuAktFertig,
     MenuDateiSpeichern
 };
 
@@ -69,8 +75,8 @@ public:
     virtual void MessageBeep() = 0;
 
     // The five training settings, live in the options dialog's controls.
-    virtual bool Lerntyp() const = 0;     // true: learn, false: test
-    virtual int Anzeigetyp() const = 0;   // 1 A-B, 2 B-A, 3 X-X; anything else counts as A-B
+    virtual bool Lerntyp() const = 0; // true: learn, false: test
+    virtual int Anzeigetyp() const = 0; // 1 A-B, 2 B-A, 3 X-X; anything else counts as A-B
     virtual bool ZufallS() const = 0;
     virtual bool GrossKleinS() const = 0;
     virtual bool SoundS() const = 0;

@@ -21,12 +21,14 @@ QStringList toList(const std::array<QString, N> &array)
 
 const QStringList germanDays{"Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa.", "So."};
 const QStringList plainDays{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-const QStringList germanShort{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-const QStringList austrianShort{"Jän", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-const QStringList germanLong{"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
-                             "September", "Oktober", "November", "Dezember"};
-const QStringList austrianLong{"Jänner", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
-                               "September", "Oktober", "November", "Dezember"};
+const QStringList germanShort{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
+                              "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+const QStringList austrianShort{"Jän", "Feb", "Mär", "Apr", "Mai", "Jun",
+                                "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+const QStringList germanLong{"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                             "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const QStringList austrianLong{"Jänner", "Februar", "März",      "April",   "Mai",      "Juni",
+                               "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
 QStringList with(QStringList names, int index, const QString &name)
 {
@@ -49,13 +51,14 @@ private slots:
         QTest::addColumn<QStringList>("adjustedDays");
         QTest::addColumn<QStringList>("adjustedShort");
         QTest::addColumn<QStringList>("adjustedLong");
-        QTest::newRow("German") << germanDays << germanShort << germanLong << plainDays << austrianShort
-                                << austrianLong;
+        QTest::newRow("German") << germanDays << germanShort << germanLong << plainDays
+                                << austrianShort << austrianLong;
         QTest::newRow("Austrian already") << plainDays << austrianShort << austrianLong << plainDays
                                           << austrianShort << austrianLong;
         QTest::newRow("compared in upper case")
             << with(plainDays, 0, ".") << with(with(germanShort, 0, "jan"), 2, "MRZ")
-            << with(germanLong, 0, "JANUAR") << with(plainDays, 0, "") << austrianShort << austrianLong;
+            << with(germanLong, 0, "JANUAR") << with(plainDays, 0, "") << austrianShort
+            << austrianLong;
         QTest::newRow("one final dot only, empty names stay")
             << with(with(plainDays, 0, "Mo.."), 1, "") << germanShort << germanLong
             << with(with(plainDays, 0, "Mo."), 1, "") << austrianShort << austrianLong;
@@ -63,8 +66,8 @@ private slots:
             << plainDays << with(with(germanShort, 0, "Jan."), 2, "März") << germanLong << plainDays
             << with(with(austrianShort, 0, "Jan."), 2, "März") << austrianLong;
         QTest::newRow("only the first January")
-            << plainDays << austrianShort << with(germanLong, 5, "Januar") << plainDays << austrianShort
-            << with(austrianLong, 5, "Januar");
+            << plainDays << austrianShort << with(germanLong, 5, "Januar") << plainDays
+            << austrianShort << with(austrianLong, 5, "Januar");
     }
 
     void adjustDateNames()

@@ -60,7 +60,11 @@ private slots:
         QTest::addColumn<QString>("parameters");
         QTest::newRow("given text wins") << "abc" << QStringList{"x"} << "abc";
         QTest::newRow("joined with bars") << "" << QStringList{"a", "b", "c"} << "a|b|c";
-        QTest::newRow("trimmed") << "" << QStringList{" a\t", "\x01" "b "} << "a|b";
+        QTest::newRow("trimmed") << ""
+                                 << QStringList{" a\t",
+                                                "\x01"
+                                                "b "}
+                                 << "a|b";
         QTest::newRow("empty ones left out") << "" << QStringList{"a", "  ", "c"} << "a|c";
         QTest::newRow("empty last one keeps the bar") << "" << QStringList{"a", " "} << "a|";
         QTest::newRow("no arguments") << "" << QStringList{} << "";
@@ -91,7 +95,8 @@ private slots:
                  (QStringList{"ProgramSetFocus=1", "ProgramClose=1", "ProgramParameters=p"}));
 
         registry.FailOn("WriteText ProgramSetFocus");
-        QVERIFY(!WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings::rsSetFocus("2")));
+        QVERIFY(
+            !WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings::rsSetFocus("2")));
         registry.FailOn("OpenKey Lernwendel");
         QVERIFY(!WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings::rsClose("")));
     }
@@ -102,13 +107,13 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("key cannot be opened") << "OpenKey Lernwendel"
-                                              << QStringList{"ProgramParameters=p", "ProgramSetFocus=1",
-                                                             "ProgramClose=1"};
-        QTest::newRow("second value unreadable") << "ReadText ProgramSetFocus"
-                                                 << QStringList{"ProgramSetFocus=1", "ProgramClose=1"};
-        QTest::newRow("second value stays") << "DeleteValue ProgramSetFocus"
-                                            << QStringList{"ProgramSetFocus=1", "ProgramClose=1"};
+        QTest::newRow("key cannot be opened")
+            << "OpenKey Lernwendel"
+            << QStringList{"ProgramParameters=p", "ProgramSetFocus=1", "ProgramClose=1"};
+        QTest::newRow("second value unreadable")
+            << "ReadText ProgramSetFocus" << QStringList{"ProgramSetFocus=1", "ProgramClose=1"};
+        QTest::newRow("second value stays")
+            << "DeleteValue ProgramSetFocus" << QStringList{"ProgramSetFocus=1", "ProgramClose=1"};
         QTest::newRow("names cannot be listed") << "ValueNames Lernwendel" << QStringList{};
         QTest::newRow("key cannot be deleted") << "DeleteKey Lernwendel" << QStringList{};
     }
@@ -118,7 +123,8 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(QStringList, left);
         FakeRegistry registry;
-        registry.Put(HandOverKeyName, {"ProgramParameters=p", "ProgramSetFocus=1", "ProgramClose=1"});
+        registry.Put(HandOverKeyName,
+                     {"ProgramParameters=p", "ProgramSetFocus=1", "ProgramClose=1"});
         registry.FailOn(failure);
         TRegistrySettings settings;
         QVERIFY(!ReadRegistrySettings(registry, HandOverKeyName, settings));
@@ -135,16 +141,20 @@ private slots:
         QTest::addColumn<QStringList>("left");
         const QStringList none;
         const QStringList absent{"<absent>"};
-        QTest::newRow("set focus") << none << QStringList{"ProgramSetFocus=1"} << QStringList{"SetFocus"} << absent;
-        QTest::newRow("close") << none << QStringList{"ProgramClose=1"} << QStringList{"Close"} << absent;
+        QTest::newRow("set focus")
+            << none << QStringList{"ProgramSetFocus=1"} << QStringList{"SetFocus"} << absent;
+        QTest::newRow("close") << none << QStringList{"ProgramClose=1"} << QStringList{"Close"}
+                               << absent;
         QTest::newRow("parameters first, the rest dropped")
             << none << QStringList{"ProgramClose=1", "ProgramSetFocus=1", "ProgramParameters=a"}
             << QStringList{"Parameters:a"} << absent;
         QTest::newRow("set focus before close")
-            << none << QStringList{"ProgramClose=1", "ProgramSetFocus=1"} << QStringList{"SetFocus"} << absent;
-        QTest::newRow("any text counts") << none << QStringList{"ProgramClose=0"} << QStringList{"Close"} << absent;
-        QTest::newRow("parameters trimmed")
-            << none << QStringList{"ProgramParameters= a b\t"} << QStringList{"Parameters:a b"} << absent;
+            << none << QStringList{"ProgramClose=1", "ProgramSetFocus=1"} << QStringList{"SetFocus"}
+            << absent;
+        QTest::newRow("any text counts")
+            << none << QStringList{"ProgramClose=0"} << QStringList{"Close"} << absent;
+        QTest::newRow("parameters trimmed") << none << QStringList{"ProgramParameters= a b\t"}
+                                            << QStringList{"Parameters:a b"} << absent;
         QTest::newRow("empty values consumed, nothing done")
             << none << QStringList{"ProgramSetFocus=", "ProgramClose="} << none << absent;
         QTest::newRow("blank parameters send nothing and still win")

@@ -32,7 +32,8 @@ int writeRequests(const QString &root, int count)
         }
         key.reset();
         const QString number = QString::number(n);
-        if (!WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings().SetData(number, number, number)))
+        if (!WriteRegistrySettings(registry, HandOverKeyName,
+                                   TRegistrySettings().SetData(number, number, number)))
             return 3;
         QThread::usleep(random.bounded(2000));
     }
@@ -65,7 +66,8 @@ private slots:
         QVERIFY(root.isValid());
         FileRegistry registry(root.path().toStdU16String());
         const QString keyFile = root.path() + "/HKEY_CURRENT_USER/Lernwendel.reg";
-        QVERIFY(WriteRegistrySettings(registry, HandOverKeyName, TRegistrySettings::rsClose(QString())));
+        QVERIFY(WriteRegistrySettings(registry, HandOverKeyName,
+                                      TRegistrySettings::rsClose(QString())));
 
         RecordingWindow window;
         TWatchRegistrySettings watcher(&window, window, registry, HandOverKeyName);

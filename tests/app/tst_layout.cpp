@@ -14,10 +14,13 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("gap");
         QTest::addColumn<QVector<int>>("lefts");
-        QTest::newRow("main window, 1000 wide") << 1000 << 4 << 100 << QVector<int>{100, 325, 550, 775};
-        QTest::newRow("file selection, 1920 wide") << 1920 << 3 << 386 << QVector<int>{386, 897, 1408};
+        QTest::newRow("main window, 1000 wide")
+            << 1000 << 4 << 100 << QVector<int>{100, 325, 550, 775};
+        QTest::newRow("file selection, 1920 wide")
+            << 1920 << 3 << 386 << QVector<int>{386, 897, 1408};
         QTest::newRow("entry editor, 1920 wide") << 1920 << 2 << 556 << QVector<int>{556, 1237};
-        QTest::newRow("too narrow: truncated toward zero") << 401 << 4 << -19 << QVector<int>{-19, 87, 193, 299};
+        QTest::newRow("too narrow: truncated toward zero")
+            << 401 << 4 << -19 << QVector<int>{-19, 87, 193, 299};
     }
 
     void buttonRows()
@@ -84,12 +87,18 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QSize>("window");
         QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("as wide as the screen") << QSize(1920, 1080) << QSize(1920, 700) << QPoint(0, 189);
-        QTest::newRow("centred, one pixel up and left") << QSize(1920, 1080) << QSize(718, 400) << QPoint(600, 339);
-        QTest::newRow("taller than the screen") << QSize(1920, 1080) << QSize(718, 1200) << QPoint(600, 0);
-        QTest::newRow("one pixel narrower") << QSize(1920, 1080) << QSize(1919, 1079) << QPoint(0, 0);
-        QTest::newRow("two pixels smaller") << QSize(1920, 1080) << QSize(1918, 1078) << QPoint(0, 0);
-        QTest::newRow("four pixels smaller") << QSize(1920, 1080) << QSize(1916, 1076) << QPoint(1, 1);
+        QTest::newRow("as wide as the screen")
+            << QSize(1920, 1080) << QSize(1920, 700) << QPoint(0, 189);
+        QTest::newRow("centred, one pixel up and left")
+            << QSize(1920, 1080) << QSize(718, 400) << QPoint(600, 339);
+        QTest::newRow("taller than the screen")
+            << QSize(1920, 1080) << QSize(718, 1200) << QPoint(600, 0);
+        QTest::newRow("one pixel narrower")
+            << QSize(1920, 1080) << QSize(1919, 1079) << QPoint(0, 0);
+        QTest::newRow("two pixels smaller")
+            << QSize(1920, 1080) << QSize(1918, 1078) << QPoint(0, 0);
+        QTest::newRow("four pixels smaller")
+            << QSize(1920, 1080) << QSize(1916, 1076) << QPoint(1, 1);
     }
 
     void dialogPlacement()
@@ -106,11 +115,13 @@ private slots:
         QTest::addColumn<bool>("maximised");
         QTest::addColumn<QPoint>("topLeft");
         const QRect belowAPanel(0, 40, 1920, 1040);
-        QTest::newRow("covering the work area") << belowAPanel << QSize(1920, 1040) << false << QPoint(0, 40);
+        QTest::newRow("covering the work area")
+            << belowAPanel << QSize(1920, 1040) << false << QPoint(0, 40);
         QTest::newRow("maximised") << belowAPanel << QSize(1930, 1050) << true << QPoint(0, 40);
-        QTest::newRow("centred, no pixel off") << QRect(100, 50, 1820, 1030) << QSize(800, 600) << false
-                                               << QPoint(610, 265);
-        QTest::newRow("larger than the work area") << belowAPanel << QSize(2000, 1100) << false << QPoint(-40, 10);
+        QTest::newRow("centred, no pixel off")
+            << QRect(100, 50, 1820, 1030) << QSize(800, 600) << false << QPoint(610, 265);
+        QTest::newRow("larger than the work area")
+            << belowAPanel << QSize(2000, 1100) << false << QPoint(-40, 10);
     }
 
     void mainWindowPlacement()
@@ -138,10 +149,14 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("stripped");
-        QTest::newRow("access key") << "O&K" << "OK";
-        QTest::newRow("doubled") << "Laden && Speichern" << "Laden  Speichern";
-        QTest::newRow("three") << "a&&&b" << "ab";
-        QTest::newRow("none") << "Abbrechen" << "Abbrechen";
+        QTest::newRow("access key") << "O&K"
+                                    << "OK";
+        QTest::newRow("doubled") << "Laden && Speichern"
+                                 << "Laden  Speichern";
+        QTest::newRow("three") << "a&&&b"
+                               << "ab";
+        QTest::newRow("none") << "Abbrechen"
+                              << "Abbrechen";
     }
 
     void stripAmpersands()

@@ -92,8 +92,10 @@ private slots:
         const QStringList focus{"ProgramSetFocus=1"};
         using S = InstanceLockState;
         QTest::newRow("first instance") << S::Acquired << true << running << false << absent;
-        QTest::newRow("lock unavailable: run unprotected") << S::Failed << true << running << false << absent;
-        QTest::newRow("second start finds the window") << S::HeldElsewhere << true << running << true << focus;
+        QTest::newRow("lock unavailable: run unprotected")
+            << S::Failed << true << running << false << absent;
+        QTest::newRow("second start finds the window")
+            << S::HeldElsewhere << true << running << true << focus;
         QTest::newRow("second start finds no window")
             << S::HeldElsewhere << true << QStringList{"", "Editor"} << true << absent;
         QTest::newRow("no window list: the lock proves it")
@@ -124,7 +126,8 @@ private slots:
         QTemporaryDir config;
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        const QString keyFile = config.path() + "/Lernwendel/registry/HKEY_CURRENT_USER/Lernwendel.reg";
+        const QString keyFile =
+            config.path() + "/Lernwendel/registry/HKEY_CURRENT_USER/Lernwendel.reg";
 
         QVERIFY(!ZweiterStart());
         QVERIFY(!ZweiterStart()); // asking again keeps the lock
@@ -134,7 +137,8 @@ private slots:
         QCOMPARE(second.exitCode(), 1);
         FileRegistry registry(FileRegistry::DefaultRoot());
         std::unique_ptr<RegistryKey> key;
-        QCOMPARE(registry.OpenKey(HandOverKeyName.toStdU16String(), false, key), RegistryResult::Ok);
+        QCOMPARE(registry.OpenKey(HandOverKeyName.toStdU16String(), false, key),
+                 RegistryResult::Ok);
         std::u16string focus;
         QCOMPARE(key->ReadText(u"ProgramSetFocus", focus), RegistryResult::Ok);
         QCOMPARE(focus, u"1");
@@ -155,7 +159,8 @@ private slots:
         QWidget other;
         QWidget hidden;
         QDialog dialogOfHidden(&hidden);
-        for (QWidget *form : {&mainWindow, static_cast<QWidget *>(&dialog), &other, static_cast<QWidget *>(&dialogOfHidden)})
+        for (QWidget *form : {&mainWindow, static_cast<QWidget *>(&dialog), &other,
+                              static_cast<QWidget *>(&dialogOfHidden)})
             form->show();
         mainWindow.showMinimized();
         FakeWindows windows;

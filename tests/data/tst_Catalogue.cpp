@@ -39,16 +39,35 @@ QByteArray utf16le(const QString &text)
 QByteArray randomFileBytes(QRandomGenerator &random)
 {
     static const QList<QByteArray> marks{
-        "", "", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", QByteArray("\xFF\xFE\0\0", 4), "{\\rtf1 "};
+        "",        "", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", QByteArray("\xFF\xFE\0\0", 4),
+        "{\\rtf1 "};
     // The first five pieces are ASCII.
-    static const QList<QByteArray> bytePieces{
-        "a", "Z", " ", "\t", QByteArray(1, '\0'), "\xC3\xA4", "\xE4", "\xE2\x82\xAC", "\x80",
-        "\xC3", "\xED\xA0\x80", "\xF0\x9F\x98\x80"};
-    static const QList<QString> unitPieces{
-        "a", "Z", " ", "\t", QString(QChar(0)), QStringLiteral("\u00E4"), QStringLiteral("\u00C3\u00A4"),
-        QStringLiteral("\u20AC"), QStringLiteral("\u03A9"), QString(QChar(0xD800)), QStringLiteral("\u00C3")};
+    static const QList<QByteArray> bytePieces{"a",
+                                              "Z",
+                                              " ",
+                                              "\t",
+                                              QByteArray(1, '\0'),
+                                              "\xC3\xA4",
+                                              "\xE4",
+                                              "\xE2\x82\xAC",
+                                              "\x80",
+                                              "\xC3",
+                                              "\xED\xA0\x80",
+                                              "\xF0\x9F\x98\x80"};
+    static const QList<QString> unitPieces{"a",
+                                           "Z",
+                                           " ",
+                                           "\t",
+                                           QString(QChar(0)),
+                                           QStringLiteral("\u00E4"),
+                                           QStringLiteral("\u00C3\u00A4"),
+                                           QStringLiteral("\u20AC"),
+                                           QStringLiteral("\u03A9"),
+                                           QString(QChar(0xD800)),
+                                           QStringLiteral("\u00C3")};
     static const QList<QByteArray> breaks{"\r\n", "\r", "\n", "\n\r"};
-    static const QList<int> lengths{0, 1, 3, 4, 2040, 2046, 2047, 4090, 4094, 4095, 4096, 4097, 12287, 12290};
+    static const QList<int> lengths{0,    1,    3,    4,    2040, 2046,  2047,
+                                    4090, 4094, 4095, 4096, 4097, 12287, 12290};
 
     const QByteArray mark = marks[random.bounded(int(marks.size()))];
     const bool utf16 = mark == "\xFF\xFE" || mark == "\xFE\xFF";
@@ -85,7 +104,8 @@ QByteArray randomFileBytes(QRandomGenerator &random)
             appendBreak();
     }
     if (utf16)
-        bytes = encoded(mark == "\xFF\xFE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE, units);
+        bytes =
+            encoded(mark == "\xFF\xFE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE, units);
     bytes.prepend(mark);
     if (random.bounded(6) == 0)
         bytes.chop(1); // a cut-off last unit
@@ -148,8 +168,8 @@ void TestCatalogue::patternTakesThreeCharacterExtensionsEndingInT()
 
 void TestCatalogue::listingTakesRegularFilesOnly()
 {
-    for (const char *name : {"Englisch.dat", "liste.TXT", "a.b.dat", "notizen.text", "x.dt", "y.datx",
-                             ".versteckt.dat", "schreibgeschuetzt.dat"})
+    for (const char *name : {"Englisch.dat", "liste.TXT", "a.b.dat", "notizen.text", "x.dt",
+                             "y.datx", ".versteckt.dat", "schreibgeschuetzt.dat"})
         writeTestFile(path(name), "Titel\r\n");
     QVERIFY(QFile::setPermissions(path("schreibgeschuetzt.dat"), QFileDevice::ReadOwner));
     QVERIFY(QDir(dir->path()).mkdir("z.dat"));
@@ -161,8 +181,9 @@ void TestCatalogue::listingTakesRegularFilesOnly()
 
     QStringList names = vocabularyFileNames(dir->path() + u'/');
     names.sort();
-    QCOMPARE(names, QStringList({".versteckt.dat", "Englisch.dat", "a.b.dat", "dateilink.dat",
-                                 "liste.TXT", "schreibgeschuetzt.dat"}));
+    QCOMPARE(names,
+             QStringList({".versteckt.dat", "Englisch.dat", "a.b.dat", "dateilink.dat", "liste.TXT",
+                          "schreibgeschuetzt.dat"}));
 }
 
 void TestCatalogue::listingIsSortedWithoutRegardToCase()
@@ -170,8 +191,9 @@ void TestCatalogue::listingIsSortedWithoutRegardToCase()
     for (const char *name : {"C.dat", "b.dat", "A.dat", "a.txt", "B.txt"})
         writeTestFile(path(name), "Titel\r\n");
     const QString folder = dir->path() + u'/';
-    QCOMPARE(CatalogueFiles(folder), QStringList({folder + "A.dat", folder + "a.txt", folder + "b.dat",
-                                                  folder + "B.txt", folder + "C.dat"}));
+    QCOMPARE(CatalogueFiles(folder),
+             QStringList({folder + "A.dat", folder + "a.txt", folder + "b.dat", folder + "B.txt",
+                          folder + "C.dat"}));
 }
 
 void TestCatalogue::missingFolderListsNothing()
@@ -187,34 +209,47 @@ void TestCatalogue::titles_data()
     QTest::newRow("empty file") << QByteArray() << none;
     QTest::newRow("blank first line") << QByteArray("   \r\nHaus\r\nhouse\r\n") << none;
     QTest::newRow("only a line break") << QByteArray("\r\nTitel\r\n") << none;
-    QTest::newRow("blanks around") << QByteArray("  Englisch 1  \r\nHaus\r\nhouse\r\n") << "Englisch 1";
-    QTest::newRow("tab inside stays") << QByteArray("Deutsch\tEnglisch\r\nHaus\r\nhouse") << "Deutsch\tEnglisch";
+    QTest::newRow("blanks around")
+        << QByteArray("  Englisch 1  \r\nHaus\r\nhouse\r\n") << "Englisch 1";
+    QTest::newRow("tab inside stays")
+        << QByteArray("Deutsch\tEnglisch\r\nHaus\r\nhouse") << "Deutsch\tEnglisch";
     QTest::newRow("tabs around go") << QByteArray("\tTitel\t\nx") << "Titel";
     QTest::newRow("lone CR") << QByteArray("Titel\rHaus") << "Titel";
     QTest::newRow("no line break") << QByteArray("Titel") << "Titel";
     QTest::newRow("8-bit") << QByteArray("K\xE4se\r\n") << QStringLiteral("K\u00E4se");
-    QTest::newRow("UTF-8 without mark") << QByteArray("K\xC3\xA4se\r\nM\xC3\xBChle\r\n")
-                                        << QStringLiteral("K\u00E4se");
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("K\xC3\xA4se\r\nM\xC3\xBChle\r\n") << QStringLiteral("K\u00E4se");
     // The title's decoding follows the whole text: a later byte that is no
     // UTF-8 makes the whole file 8-bit text.
-    QTest::newRow("UTF-8 title, later 8-bit byte") << QByteArray("K\xC3\xA4se\r\nM\xFChle\r\n")
-                                                   << QStringLiteral("K\u00C3\u00A4se");
-    QTest::newRow("ASCII title, later 8-bit byte") << QByteArray("Kaese\r\nM\xFChle\r\n") << "Kaese";
-    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF" "K\xC3\xA4se\r\n") << QStringLiteral("K\u00E4se");
-    QTest::newRow("UTF-16") << utf16le(QStringLiteral("  K\u00E4se \r\nHaus\r\n")) << QStringLiteral("K\u00E4se");
+    QTest::newRow("UTF-8 title, later 8-bit byte")
+        << QByteArray("K\xC3\xA4se\r\nM\xFChle\r\n") << QStringLiteral("K\u00C3\u00A4se");
+    QTest::newRow("ASCII title, later 8-bit byte")
+        << QByteArray("Kaese\r\nM\xFChle\r\n") << "Kaese";
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"
+                                              "K\xC3\xA4se\r\n")
+                                << QStringLiteral("K\u00E4se");
+    QTest::newRow("UTF-16") << utf16le(QStringLiteral("  K\u00E4se \r\nHaus\r\n"))
+                            << QStringLiteral("K\u00E4se");
     QTest::newRow("UTF-32") << QByteArray("\xFF\xFE\0\0T\0\0\0i\0\0\0\r\0\0\0", 16) << "Ti";
     QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0T\0i\0\r", 9) << "Ti";
     // UTF-8 that was once read as 8-bit text and saved as UTF-16.
-    QTest::newRow("UTF-16 holding misread UTF-8") << utf16le(QStringLiteral("K\u00C3\u00A4se\r\nHaus\r\n"))
-                                                  << QStringLiteral("K\u00E4se");
+    QTest::newRow("UTF-16 holding misread UTF-8")
+        << utf16le(QStringLiteral("K\u00C3\u00A4se\r\nHaus\r\n")) << QStringLiteral("K\u00E4se");
     QTest::newRow("UTF-16 misread UTF-8, later foreign character")
-        << utf16le(QStringLiteral("K\u00C3\u00A4se\r\n\u03A9\r\n")) << QStringLiteral("K\u00C3\u00A4se");
-    QTest::newRow("UTF-16 cut off in the title") << QByteArray("\xFF\xFE" "A\0B", 5) << QStringLiteral("A\uFFFD");
-    QTest::newRow("RTF") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Titel\\par Haus\\par house}")
+        << utf16le(QStringLiteral("K\u00C3\u00A4se\r\n\u03A9\r\n"))
+        << QStringLiteral("K\u00C3\u00A4se");
+    QTest::newRow("UTF-16 cut off in the title") << QByteArray("\xFF\xFE"
+                                                               "A\0B",
+                                                               5)
+                                                 << QStringLiteral("A\uFFFD");
+    QTest::newRow("RTF") << QByteArray(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Titel\\par Haus\\par house}")
                          << "Titel";
     const QByteArray longLine(9000, 'x');
-    QTest::newRow("first line longer than a head") << longLine + "\r\ny" << QString::fromLatin1(longLine);
-    QTest::newRow("CR LF across the first piece") << QByteArray(4095, 'x') + "\r\nHaus" << QString(4095, u'x');
+    QTest::newRow("first line longer than a head")
+        << longLine + "\r\ny" << QString::fromLatin1(longLine);
+    QTest::newRow("CR LF across the first piece")
+        << QByteArray(4095, 'x') + "\r\nHaus" << QString(4095, u'x');
 }
 
 void TestCatalogue::titles()
@@ -239,10 +274,11 @@ void TestCatalogue::titleIsTheRuleOnTheWholeText()
         const QString fromFile = TitelLesen(path("r.dat"));
         const QString fromBytes = titleOfFileBytes(bytes);
         if (fromFile != expected || fromBytes != expected)
-            QFAIL(qPrintable(QStringLiteral("case %1, bytes %2: expected \"%3\", file \"%4\", bytes \"%5\"")
-                                 .arg(i)
-                                 .arg(QString::fromLatin1(bytes.left(60).toHex(' ')), expected.left(40),
-                                      fromFile.left(40), fromBytes.left(40))));
+            QFAIL(qPrintable(
+                QStringLiteral("case %1, bytes %2: expected \"%3\", file \"%4\", bytes \"%5\"")
+                    .arg(i)
+                    .arg(QString::fromLatin1(bytes.left(60).toHex(' ')), expected.left(40),
+                         fromFile.left(40), fromBytes.left(40))));
     }
 }
 
@@ -274,7 +310,8 @@ void TestCatalogue::unreadableFileThrowsAndKeepsTheRowsBefore()
         ReadCatalogue(dir->path() + u'/', rows);
         QFAIL("no error");
     } catch (const FileError &error) {
-        QVERIFY2(error.text.contains(QDir::toNativeSeparators(path("b.dat"))), qPrintable(error.text));
+        QVERIFY2(error.text.contains(QDir::toNativeSeparators(path("b.dat"))),
+                 qPrintable(error.text));
     }
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0].titel, QStringLiteral("Erste"));

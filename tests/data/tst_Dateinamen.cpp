@@ -57,29 +57,36 @@ void TestDateinamen::loading_data()
     QTest::addColumn<QStringList>("loaded");
 
     const QStringList abc{"a.dat", "b.dat", "c.dat", "d.dat"};
-    QTest::newRow("a gap ends the list") << QByteArray("[Filenames]\r\nFilename1=a.dat\r\nFilename2=b.dat\r\nFilename4=d.dat\r\n")
-                                         << abc << QStringList{"a.dat", "b.dat"};
-    QTest::newRow("an empty value ends the list") << QByteArray("[Filenames]\nFilename1=a.dat\nFilename2=\nFilename3=c.dat\n")
-                                                  << abc << QStringList{"a.dat"};
-    QTest::newRow("missing files are skipped") << QByteArray("[Filenames]\nFilename1=fehlt.dat\nFilename2=b.dat\n")
-                                               << abc << QStringList{"b.dat"};
-    QTest::newRow("a folder is no file") << QByteArray("[Filenames]\nFilename1=ordner.dat\nFilename2=b.dat\n")
-                                         << abc << QStringList{"b.dat"};
-    QTest::newRow("names with folders are skipped")
-        << QByteArray("[Filenames]\nFilename1=../Daten/a.dat\nFilename2=sub/x.dat\nFilename3=..\\x.dat\n"
-                      "Filename4=..\nFilename5=.\nFilename6=c.dat\n")
-        << abc << QStringList{"c.dat"};
-    QTest::newRow("dots inside a name are fine") << QByteArray("[Filenames]\nFilename1=a..b.dat\n")
-                                                 << QStringList{"a..b.dat"} << QStringList{"a..b.dat"};
-    QTest::newRow("names and keys ignore case, blanks and comments")
-        << QByteArray("; Liste\r\n [filenames] \r\n  FILENAME1 =  a.dat  \r\n;Filename2=c.dat\r\nfilename2=b.dat\r\n")
+    QTest::newRow("a gap ends the list")
+        << QByteArray("[Filenames]\r\nFilename1=a.dat\r\nFilename2=b.dat\r\nFilename4=d.dat\r\n")
         << abc << QStringList{"a.dat", "b.dat"};
-    QTest::newRow("the first key and section of a name count")
-        << QByteArray("[Filenames]\nFilename1=a.dat\nFilename1=b.dat\n[Filenames]\nFilename2=c.dat\n")
-        << abc << QStringList{"a.dat"};
-    QTest::newRow("other sections are ignored")
-        << QByteArray("[Anderes]\nFilename1=c.dat\n[Filenames]\nFilename1=a.dat\n[Mehr]\nFilename2=b.dat\n") << abc
+    QTest::newRow("an empty value ends the list")
+        << QByteArray("[Filenames]\nFilename1=a.dat\nFilename2=\nFilename3=c.dat\n") << abc
         << QStringList{"a.dat"};
+    QTest::newRow("missing files are skipped")
+        << QByteArray("[Filenames]\nFilename1=fehlt.dat\nFilename2=b.dat\n") << abc
+        << QStringList{"b.dat"};
+    QTest::newRow("a folder is no file")
+        << QByteArray("[Filenames]\nFilename1=ordner.dat\nFilename2=b.dat\n") << abc
+        << QStringList{"b.dat"};
+    QTest::newRow("names with folders are skipped") << QByteArray(
+        "[Filenames]\nFilename1=../Daten/a.dat\nFilename2=sub/x.dat\nFilename3=..\\x.dat\n"
+        "Filename4=..\nFilename5=.\nFilename6=c.dat\n")
+                                                    << abc << QStringList{"c.dat"};
+    QTest::newRow("dots inside a name are fine")
+        << QByteArray("[Filenames]\nFilename1=a..b.dat\n") << QStringList{"a..b.dat"}
+        << QStringList{"a..b.dat"};
+    QTest::newRow("names and keys ignore case, blanks and comments") << QByteArray(
+        "; Liste\r\n [filenames] \r\n  FILENAME1 =  a.dat  \r\n;Filename2=c.dat\r\nfilename2=b.dat\r\n")
+                                                                     << abc
+                                                                     << QStringList{"a.dat",
+                                                                                    "b.dat"};
+    QTest::newRow("the first key and section of a name count") << QByteArray(
+        "[Filenames]\nFilename1=a.dat\nFilename1=b.dat\n[Filenames]\nFilename2=c.dat\n")
+                                                               << abc << QStringList{"a.dat"};
+    QTest::newRow("other sections are ignored") << QByteArray(
+        "[Anderes]\nFilename1=c.dat\n[Filenames]\nFilename1=a.dat\n[Mehr]\nFilename2=b.dat\n")
+                                                << abc << QStringList{"a.dat"};
     QTest::newRow("quotes are taken off") << QByteArray("[Filenames]\nFilename1=\" a.dat\"\n")
                                           << QStringList{" a.dat"} << QStringList{" a.dat"};
     QTest::newRow("8-bit file") << QByteArray("[Filenames]\nFilename1=K\xE4se.dat\n")
@@ -88,9 +95,10 @@ void TestDateinamen::loading_data()
     QTest::newRow("utf-8 file") << QByteArray("[Filenames]\nFilename1=K\xC3\xA4se.dat\n")
                                 << QStringList{QStringLiteral("K\u00E4se.dat")}
                                 << QStringList{QStringLiteral("K\u00E4se.dat")};
-    QTest::newRow("utf-16 file")
-        << QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "[Filenames]\r\nFilename1=\u0436.dat\r\n")
-        << QStringList{QStringLiteral("\u0436.dat")} << QStringList{QStringLiteral("\u0436.dat")};
+    QTest::newRow("utf-16 file") << QByteArray("\xFF\xFE")
+            + encoded(QStringEncoder::Utf16LE, "[Filenames]\r\nFilename1=\u0436.dat\r\n")
+                                 << QStringList{QStringLiteral("\u0436.dat")}
+                                 << QStringList{QStringLiteral("\u0436.dat")};
     QTest::newRow("no section") << QByteArray("Filename1=a.dat\n") << abc << QStringList{};
 }
 
@@ -118,9 +126,10 @@ void TestDateinamen::loading()
 
 void TestDateinamen::savedNamesComeBackExactly()
 {
-    const QStringList names{"a,b.dat", "c;d.dat", "e=f.dat", QStringLiteral("K\u00E4se \u0436.dat"),
-                            "  vorne.dat", "hinten.dat ", "\"zitat\".dat\"", "\"ganz\"", "[x].dat",
-                            "#1.dat", "%1 %s.dat"};
+    const QStringList names{
+        "a,b.dat",     "c;d.dat",     "e=f.dat",         QStringLiteral("K\u00E4se \u0436.dat"),
+        "  vorne.dat", "hinten.dat ", "\"zitat\".dat\"", "\"ganz\"",
+        "[x].dat",     "#1.dat",      "%1 %s.dat"};
     createDataFiles(names);
     QStringList Dateien;
     for (const QString &name : names)
@@ -132,19 +141,22 @@ void TestDateinamen::savedNamesComeBackExactly()
     DateinamenLadenSchreiben(true, loaded, dialog, iniPath(), dataFolder());
     QCOMPARE(loaded, Dateien);
     QVERIFY(dialog.messages.isEmpty());
-    QVERIFY(readTestFile(iniPath()).startsWith("[Filenames]\r\nFilename1=a,b.dat\r\nFilename2=c;d.dat\r\n"));
+    QVERIFY(readTestFile(iniPath()).startsWith(
+        "[Filenames]\r\nFilename1=a,b.dat\r\nFilename2=c;d.dat\r\n"));
 }
 
 void TestDateinamen::savingKeepsOtherSectionsAndDropsOldKeys()
 {
     createDataFiles({"a.dat", "b.dat"});
-    writeTestFile(iniPath(), "[Vorher]\r\nx=1\r\n[Filenames]\r\nFilename1=a.dat\r\nFilename2=b.dat\r\n"
-                             "Filename3=c.dat\r\n[Nachher]\r\ny=2\r\n");
+    writeTestFile(iniPath(),
+                  "[Vorher]\r\nx=1\r\n[Filenames]\r\nFilename1=a.dat\r\nFilename2=b.dat\r\n"
+                  "Filename3=c.dat\r\n[Nachher]\r\ny=2\r\n");
     QStringList Dateien{dataFolder() + "b.dat"};
     RecordingMessageDialog dialog;
     DateinamenLadenSchreiben(false, Dateien, dialog, iniPath(), dataFolder());
-    QCOMPARE(readTestFile(iniPath()),
-             QByteArray("[Vorher]\r\nx=1\r\n[Nachher]\r\ny=2\r\n[Filenames]\r\nFilename1=b.dat\r\n"));
+    QCOMPARE(
+        readTestFile(iniPath()),
+        QByteArray("[Vorher]\r\nx=1\r\n[Nachher]\r\ny=2\r\n[Filenames]\r\nFilename1=b.dat\r\n"));
 
     Dateien.clear();
     DateinamenLadenSchreiben(false, Dateien, dialog, iniPath(), dataFolder());

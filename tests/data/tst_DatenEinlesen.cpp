@@ -60,50 +60,61 @@ void TestDatenEinlesen::loading_data()
     QTest::newRow("tab on one line") << ByteArrayList{"Titel\r\nHaus\thouse"} << haus << IntList{};
     QTest::newRow("tab in the title makes the count odd")
         << ByteArrayList{"Deutsch\tEnglisch\r\nHaus\r\nhouse\r\n"} << QStringList{} << IntList{0};
-    QTest::newRow("title and one line") << ByteArrayList{"Titel\r\nHaus\r\n"} << QStringList{} << IntList{};
+    QTest::newRow("title and one line")
+        << ByteArrayList{"Titel\r\nHaus\r\n"} << QStringList{} << IntList{};
     QTest::newRow("title only") << ByteArrayList{"Titel"} << QStringList{} << IntList{};
     QTest::newRow("empty file") << ByteArrayList{""} << QStringList{} << IntList{};
-    QTest::newRow("only blanks") << ByteArrayList{"  \r\n\t \r\n \x01\n"} << QStringList{} << IntList{};
-    QTest::newRow("single line without title drop") << ByteArrayList{"Haus"} << QStringList{} << IntList{};
+    QTest::newRow("only blanks") << ByteArrayList{"  \r\n\t \r\n \x01\n"} << QStringList{}
+                                 << IntList{};
+    QTest::newRow("single line without title drop")
+        << ByteArrayList{"Haus"} << QStringList{} << IntList{};
     QTest::newRow("empty line shifts the pairs")
-        << ByteArrayList{"Titel\nHaus\n\nhouse\nKatze\n"} << QStringList{"Haus", "", "house", "Katze"}
-        << IntList{};
+        << ByteArrayList{"Titel\nHaus\n\nhouse\nKatze\n"}
+        << QStringList{"Haus", "", "house", "Katze"} << IntList{};
     QTest::newRow("blank lines at the end do not count")
         << ByteArrayList{"Titel\nHaus\nhouse\n\n \n\t\n"} << haus << IntList{};
     QTest::newRow("sides are trimmed, a blank side stays")
         << ByteArrayList{"Titel\n  Haus \x1f\n\x01 house\n   \nKatze"}
         << QStringList{"Haus", "house", "", "Katze"} << IntList{};
     QTest::newRow("no-break space is no blank")
-        << ByteArrayList{"Titel\nHaus\xA0\nhouse"} << QStringList{QStringLiteral("Haus\u00A0"), "house"}
-        << IntList{};
+        << ByteArrayList{"Titel\nHaus\xA0\nhouse"}
+        << QStringList{QStringLiteral("Haus\u00A0"), "house"} << IntList{};
     QTest::newRow("CR LF, lone CR and lone LF")
-        << ByteArrayList{"Titel\rHaus\nhouse\r\nKatze\rcat"} << QStringList{"Haus", "house", "Katze", "cat"}
-        << IntList{};
+        << ByteArrayList{"Titel\rHaus\nhouse\r\nKatze\rcat"}
+        << QStringList{"Haus", "house", "Katze", "cat"} << IntList{};
     QTest::newRow("tab next to a line break")
-        << ByteArrayList{"Titel\nA\t\nB\r\tC\tD"} << QStringList{"A", "", "B", "", "C", "D"} << IntList{};
-    QTest::newRow("utf-8 without mark") << ByteArrayList{"Titel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
+        << ByteArrayList{"Titel\nA\t\nB\r\tC\tD"} << QStringList{"A", "", "B", "", "C", "D"}
+        << IntList{};
+    QTest::newRow("utf-8 without mark")
+        << ByteArrayList{"Titel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
     QTest::newRow("8-bit") << ByteArrayList{"Titel\nK\xE4se\ncheese"} << kaese << IntList{};
-    QTest::newRow("utf-8 with mark") << ByteArrayList{"\xEF\xBB\xBFTitel\nK\xC3\xA4se\ncheese"} << kaese
-                                     << IntList{};
-    QTest::newRow("utf-16 le") << ByteArrayList{utf16le(QStringLiteral("Titel\r\nK\u00E4se\r\ncheese\r\n"))}
+    QTest::newRow("utf-8 with mark")
+        << ByteArrayList{"\xEF\xBB\xBFTitel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
+    QTest::newRow("utf-16 le") << ByteArrayList{utf16le(
+        QStringLiteral("Titel\r\nK\u00E4se\r\ncheese\r\n"))}
                                << kaese << IntList{};
-    QTest::newRow("utf-16 be")
-        << ByteArrayList{QByteArray("\xFE\xFF") + encoded(QStringEncoder::Utf16BE, "Titel\nK\u00E4se\ncheese")}
-        << kaese << IntList{};
-    QTest::newRow("utf-32 le")
-        << ByteArrayList{QByteArray("\xFF\xFE\0\0", 4) + encoded(QStringEncoder::Utf32LE, "Titel\nK\u00E4se\ncheese")}
-        << kaese << IntList{};
+    QTest::newRow("utf-16 be") << ByteArrayList{QByteArray("\xFE\xFF")
+                                                + encoded(QStringEncoder::Utf16BE,
+                                                          "Titel\nK\u00E4se\ncheese")}
+                               << kaese << IntList{};
+    QTest::newRow("utf-32 le") << ByteArrayList{QByteArray("\xFF\xFE\0\0", 4)
+                                                + encoded(QStringEncoder::Utf32LE,
+                                                          "Titel\nK\u00E4se\ncheese")}
+                               << kaese << IntList{};
     QTest::newRow("utf-16 holding utf-8 read as 8-bit")
-        << ByteArrayList{utf16le(QStringLiteral("Titel\nK\u00C3\u00A4se\ncheese"))} << kaese << IntList{};
+        << ByteArrayList{utf16le(QStringLiteral("Titel\nK\u00C3\u00A4se\ncheese"))} << kaese
+        << IntList{};
     QTest::newRow("utf-16 cut off in the last character")
         << ByteArrayList{utf16le("Titel\nHaus\nhouse").append('x')}
         << QStringList{"Haus", QStringLiteral("house\uFFFD")} << IntList{};
     QTest::newRow("rtf")
-        << ByteArrayList{"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Titel\\par K\\'e4se\\par cheese\\par}"} << kaese
-        << IntList{};
-    QTest::newRow("cut-off rtf") << ByteArrayList{"{\\rtf1 Titel\\par Haus\\par house{\\b"} << haus << IntList{};
+        << ByteArrayList{"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Titel\\par K\\'e4se\\par cheese\\par}"}
+        << kaese << IntList{};
+    QTest::newRow("cut-off rtf") << ByteArrayList{"{\\rtf1 Titel\\par Haus\\par house{\\b"} << haus
+                                 << IntList{};
     QTest::newRow("odd file between good ones: only it is left out")
-        << ByteArrayList{"T\nHaus\nhouse", "T\nA\nB\nC", "T\nK\xE4se\ncheese"} << haus + kaese << IntList{1};
+        << ByteArrayList{"T\nHaus\nhouse", "T\nA\nB\nC", "T\nK\xE4se\ncheese"} << haus + kaese
+        << IntList{1};
     QTest::newRow("two odd files, two messages")
         << ByteArrayList{"T\nA\nB\nC", "T\nHaus\nhouse", "T\tx\nA\nB"} << haus << IntList{0, 2};
 }
@@ -173,7 +184,8 @@ void TestDatenEinlesen::unreadableFileThrowsAndKeepsEarlierFiles()
             DatenEinlesen(listen, dialog);
             QFAIL("no exception");
         } catch (const FileError &error) {
-            QVERIFY2(error.text.contains(QDir::toNativeSeparators(unreadable)), qPrintable(error.text));
+            QVERIFY2(error.text.contains(QDir::toNativeSeparators(unreadable)),
+                     qPrintable(error.text));
         }
         QCOMPARE(listen.Daten, (QStringList{"Haus", "house"}));
         QCOMPARE(listen.MaxAnz, 0);

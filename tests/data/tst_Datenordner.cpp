@@ -18,7 +18,8 @@ void TestDatenordner::foldersAreBuiltOnTheirBase()
 {
     QCOMPARE(Programmdatenordner("/opt/lw/"), QStringLiteral("/opt/lw/Daten/"));
     QCOMPARE(Benutzerordner("/home/a/Dokumente/"), QStringLiteral("/home/a/Dokumente/Lernwendel/"));
-    QCOMPARE(Dokumentendatenordner("/home/a/Dokumente/"), QStringLiteral("/home/a/Dokumente/Lernwendel/Daten/"));
+    QCOMPARE(Dokumentendatenordner("/home/a/Dokumente/"),
+             QStringLiteral("/home/a/Dokumente/Lernwendel/Daten/"));
     // Without a documents folder the paths become relative ones.
     QCOMPARE(Benutzerordner(QString()), QStringLiteral("Lernwendel/"));
     QCOMPARE(Dokumentendatenordner(QString()), QStringLiteral("Lernwendel/Daten/"));

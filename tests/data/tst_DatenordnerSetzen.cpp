@@ -39,8 +39,8 @@ void TestDatenordnerSetzen::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     QVERIFY(QDir().mkpath(programData()));
-    for (const char *name : {"Farben.dat", "liste.TXT", ".versteckt.dat", "schreibgeschuetzt.dat",
-                             "notizen.text"})
+    for (const char *name :
+         {"Farben.dat", "liste.TXT", ".versteckt.dat", "schreibgeschuetzt.dat", "notizen.text"})
         writeTestFile(programData() + name, QByteArray("Titel von ") + name);
     QVERIFY(QFile::setPermissions(programData() + "schreibgeschuetzt.dat", QFileDevice::ReadOwner));
     QVERIFY(QDir().mkpath(programData() + "ordner.dat"));
@@ -63,7 +63,9 @@ void TestDatenordnerSetzen::choiceSelectsFolderAndItem()
     QFETCH(int, AktOrdner);
     QFETCH(bool, programFolder);
     const int item = DatenordnerSetzen(AktOrdner, programData(), documentsData());
-    QCOMPARE(item, programFolder ? int(AktOrdnerWahl::Programmordner) : int(AktOrdnerWahl::EigeneDateien));
+    QCOMPARE(item,
+             programFolder ? int(AktOrdnerWahl::Programmordner)
+                           : int(AktOrdnerWahl::EigeneDateien));
     QCOMPARE(Datenordner(), programFolder ? programData() : documentsData());
     QVERIFY(QFileInfo(Datenordner()).isDir());
 }
@@ -73,7 +75,8 @@ void TestDatenordnerSetzen::firstChoiceOfDocumentsFolderCopiesEverySample()
     DatenordnerSetzen(1, programData(), documentsData());
     QCOMPARE(namesIn(documentsData()),
              QStringList({".versteckt.dat", "Farben.dat", "liste.TXT", "schreibgeschuetzt.dat"}));
-    QCOMPARE(readTestFile(documentsData() + ".versteckt.dat"), QByteArray("Titel von .versteckt.dat"));
+    QCOMPARE(readTestFile(documentsData() + ".versteckt.dat"),
+             QByteArray("Titel von .versteckt.dat"));
     QCOMPARE(readTestFile(documentsData() + "schreibgeschuetzt.dat"),
              QByteArray("Titel von schreibgeschuetzt.dat"));
     QVERIFY(!QFileInfo::exists(documentsData() + "ordner.dat"));
@@ -101,7 +104,8 @@ void TestDatenordnerSetzen::copyReplacesFilesOfTheSameName()
     writeTestFile(target + "eigene.dat", "bleibt");
     BeispieldateienKopieren(programData(), target);
     QCOMPARE(readTestFile(target + "Farben.dat"), QByteArray("Titel von Farben.dat"));
-    QCOMPARE(readTestFile(target + "schreibgeschuetzt.dat"), QByteArray("Titel von schreibgeschuetzt.dat"));
+    QCOMPARE(readTestFile(target + "schreibgeschuetzt.dat"),
+             QByteArray("Titel von schreibgeschuetzt.dat"));
     QCOMPARE(readTestFile(target + "eigene.dat"), QByteArray("bleibt"));
 }
 
@@ -109,9 +113,11 @@ void TestDatenordnerSetzen::missingFoldersAreCreatedOrIgnored()
 {
     // Missing program data folder: created; missing samples: nothing copied.
     QVERIFY(QDir(dir->filePath("programm")).removeRecursively());
-    QCOMPARE(DatenordnerSetzen(2, programData(), documentsData()), int(AktOrdnerWahl::Programmordner));
+    QCOMPARE(DatenordnerSetzen(2, programData(), documentsData()),
+             int(AktOrdnerWahl::Programmordner));
     QVERIFY(QFileInfo(programData()).isDir());
-    QCOMPARE(DatenordnerSetzen(1, programData(), documentsData()), int(AktOrdnerWahl::EigeneDateien));
+    QCOMPARE(DatenordnerSetzen(1, programData(), documentsData()),
+             int(AktOrdnerWahl::EigeneDateien));
     QVERIFY(QFileInfo(documentsData()).isDir());
     QVERIFY(namesIn(documentsData()).isEmpty());
 

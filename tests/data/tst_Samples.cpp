@@ -48,10 +48,12 @@ void TestSamples::eachFileLoads()
     RecordingMessageDialog dialog;
     DatenEinlesen(listen, dialog);
     QVERIFY(dialog.messages.isEmpty());
-    QVERIFY2(listen.MaxAnz >= 30 && listen.MaxAnz <= 60, qPrintable(QString::number(listen.MaxAnz)));
+    QVERIFY2(listen.MaxAnz >= 30 && listen.MaxAnz <= 60,
+             qPrintable(QString::number(listen.MaxAnz)));
     for (const QString &side : std::as_const(listen.Daten)) {
         QVERIFY(!side.isEmpty());
-        QVERIFY2(!side.contains(QChar::ReplacementCharacter) && !side.contains(u'\u00C3'), qPrintable(side));
+        QVERIFY2(!side.contains(QChar::ReplacementCharacter) && !side.contains(u'\u00C3'),
+                 qPrintable(side));
     }
     const QString title = Utf8Erkennen(TextDateiLesen(path)).section(QStringLiteral("\r\n"), 0, 0);
     QCOMPARE(title, QFileInfo(path).completeBaseName());

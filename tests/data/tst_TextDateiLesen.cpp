@@ -80,9 +80,10 @@ void TestTextDateiLesen::decoding_data()
 
     const QString kaese = QStringLiteral("K\u00E4se\r\ncheese\r\n");
     QTest::newRow("empty file") << QByteArray() << QString();
-    QTest::newRow("ascii without final break") << QByteArray("a\r\nb") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("lone CR and LF") << QByteArray("a\rb\nc\r\n\r\nd\n")
-                                    << QStringLiteral("a\r\nb\r\nc\r\n\r\nd\r\n");
+    QTest::newRow("ascii without final break")
+        << QByteArray("a\r\nb") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("lone CR and LF")
+        << QByteArray("a\rb\nc\r\n\r\nd\n") << QStringLiteral("a\r\nb\r\nc\r\n\r\nd\r\n");
     QTest::newRow("only a line break") << QByteArray("\n") << QStringLiteral("\r\n");
     QTest::newRow("8-bit") << QByteArray("K\xE4se\ncheese") << kaese;
     // Reading alone does not recognise UTF-8: that is Utf8Erkennen's step.
@@ -91,18 +92,24 @@ void TestTextDateiLesen::decoding_data()
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFK\xC3\xA4se\ncheese") << kaese;
     QTest::newRow("utf-8 second mark is text")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QStringLiteral("\uFEFFx\r\n");
-    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "K\u00E4se\ncheese")
+    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE")
+            + encoded(QStringEncoder::Utf16LE, "K\u00E4se\ncheese")
                                << kaese;
-    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF") + encoded(QStringEncoder::Utf16BE, "K\u00E4se\rcheese")
+    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF")
+            + encoded(QStringEncoder::Utf16BE, "K\u00E4se\rcheese")
                                << kaese;
-    QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4) + encoded(QStringEncoder::Utf32LE, "K\u00E4se\ncheese")
+    QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4)
+            + encoded(QStringEncoder::Utf32LE, "K\u00E4se\ncheese")
                                << kaese;
-    QTest::newRow("utf-32 be") << QByteArray("\0\0\xFE\xFF", 4) + encoded(QStringEncoder::Utf32BE, "K\u00E4se\ncheese")
+    QTest::newRow("utf-32 be") << QByteArray("\0\0\xFE\xFF", 4)
+            + encoded(QStringEncoder::Utf32BE, "K\u00E4se\ncheese")
                                << kaese;
     QTest::newRow("utf-32 beyond the basic plane")
         << QByteArray("\xFF\xFE\0\0\x00\xF6\x01\x00", 8) << QStringLiteral("\U0001F600\r\n");
-    QTest::newRow("utf-16 odd byte count")
-        << QByteArray("\xFF\xFE" "a\0\n\0b", 7) << QStringLiteral("a\r\n\uFFFD\r\n");
+    QTest::newRow("utf-16 odd byte count") << QByteArray("\xFF\xFE"
+                                                         "a\0\n\0b",
+                                                         7)
+                                           << QStringLiteral("a\r\n\uFFFD\r\n");
     QTest::newRow("utf-16 lone surrogates kept")
         << QByteArray("\xFF\xFE\x00\xD8\n\0\x00\xDC", 8)
         << QString(QChar(0xD800)) + QStringLiteral("\r\n") + QChar(0xDC00) + QStringLiteral("\r\n");
@@ -130,22 +137,28 @@ void TestTextDateiLesen::utf8Erkennen_data()
     QTest::newRow("ascii") << QStringLiteral("Haus\r\nhouse") << QStringLiteral("Haus\r\nhouse");
     QTest::newRow("two-byte") << QStringLiteral("K\u00C3\u00A4se") << QStringLiteral("K\u00E4se");
     QTest::newRow("three-byte") << QStringLiteral("\u00E2\u201A\u00AC") << QStringLiteral("\u20AC");
-    QTest::newRow("four-byte") << QStringLiteral("\u00F0\u0178\u02DC\u20AC") << QStringLiteral("\U0001F600");
+    QTest::newRow("four-byte") << QStringLiteral("\u00F0\u0178\u02DC\u20AC")
+                               << QStringLiteral("\U0001F600");
     QTest::newRow("8-bit umlaut") << QStringLiteral("K\u00E4se") << QStringLiteral("K\u00E4se");
-    QTest::newRow("cut off at the end") << QStringLiteral("Haus \u00C3") << QStringLiteral("Haus \u00C3");
+    QTest::newRow("cut off at the end")
+        << QStringLiteral("Haus \u00C3") << QStringLiteral("Haus \u00C3");
     QTest::newRow("valid then invalid")
         << QStringLiteral("\u00C3\u00A4 \u00E4") << QStringLiteral("\u00C3\u00A4 \u00E4");
-    QTest::newRow("C0 overlong") << QStringLiteral("\u00C0\u20AC") << QStringLiteral("\u00C0\u20AC");
-    QTest::newRow("C1 overlong") << QStringLiteral("\u00C1\u00BF") << QStringLiteral("\u00C1\u00BF");
-    QTest::newRow("E0 overlong") << QStringLiteral("\u00E0\u20AC\u20AC") << QStringLiteral("\u00E0\u20AC\u20AC");
+    QTest::newRow("C0 overlong") << QStringLiteral("\u00C0\u20AC")
+                                 << QStringLiteral("\u00C0\u20AC");
+    QTest::newRow("C1 overlong") << QStringLiteral("\u00C1\u00BF")
+                                 << QStringLiteral("\u00C1\u00BF");
+    QTest::newRow("E0 overlong") << QStringLiteral("\u00E0\u20AC\u20AC")
+                                 << QStringLiteral("\u00E0\u20AC\u20AC");
     QTest::newRow("F0 overlong") << QStringLiteral("\u00F0\u20AC\u20AC\u20AC")
                                  << QStringLiteral("\u00F0\u20AC\u20AC\u20AC");
-    QTest::newRow("F4 beyond Unicode") << QStringLiteral("\u00F4\u0090\u20AC\u20AC")
-                                       << QStringLiteral("\u00F4\u0090\u20AC\u20AC");
-    QTest::newRow("F5") << QStringLiteral("\u00F5\u20AC\u20AC\u20AC") << QStringLiteral("\u00F5\u20AC\u20AC\u20AC");
+    QTest::newRow("F4 beyond Unicode")
+        << QStringLiteral("\u00F4\u0090\u20AC\u20AC") << QStringLiteral("\u00F4\u0090\u20AC\u20AC");
+    QTest::newRow("F5") << QStringLiteral("\u00F5\u20AC\u20AC\u20AC")
+                        << QStringLiteral("\u00F5\u20AC\u20AC\u20AC");
     // The byte table lets encoded surrogates through; the decoder marks them.
-    QTest::newRow("encoded surrogate") << QStringLiteral("\u00ED\u00A0\u20ACx")
-                                       << QStringLiteral("\uFFFD\uFFFD\uFFFDx");
+    QTest::newRow("encoded surrogate")
+        << QStringLiteral("\u00ED\u00A0\u20ACx") << QStringLiteral("\uFFFD\uFFFD\uFFFDx");
     // A character outside the code page cannot come from 8-bit reading: such a
     // text is kept, never turned into "?".
     QTest::newRow("character outside the code page")
@@ -168,10 +181,15 @@ void TestTextDateiLesen::recognisedTextIsReadingThenRecognising_data()
     QTest::newRow("ascii") << QByteArray("T\nHaus\nhouse");
     QTest::newRow("utf-16 holding utf-8 read as 8-bit")
         << QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "K\u00C3\u00A4se");
-    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "K\u00E4se\r\n\u0436");
-    QTest::newRow("utf-16 le cut off") << QByteArray("\xFF\xFE" "a\0b", 5);
-    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF") + encoded(QStringEncoder::Utf16BE, "K\u00C3\u00A4se");
-    QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4) + encoded(QStringEncoder::Utf32LE, "K\u00E4se");
+    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE")
+            + encoded(QStringEncoder::Utf16LE, "K\u00E4se\r\n\u0436");
+    QTest::newRow("utf-16 le cut off") << QByteArray("\xFF\xFE"
+                                                     "a\0b",
+                                                     5);
+    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF")
+            + encoded(QStringEncoder::Utf16BE, "K\u00C3\u00A4se");
+    QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4)
+            + encoded(QStringEncoder::Utf32LE, "K\u00E4se");
     QTest::newRow("rtf") << QByteArray("{\\rtf1 K\\'c3\\'a4se\\par x}");
 }
 
@@ -180,7 +198,8 @@ void TestTextDateiLesen::recognisedTextIsReadingThenRecognising_data()
 void TestTextDateiLesen::recognisedTextIsReadingThenRecognising()
 {
     QFETCH(QByteArray, bytes);
-    QCOMPARE(splitLines(RecognisedText(bytes).whole()), splitLines(Utf8Erkennen(textOfFileBytes(bytes))));
+    QCOMPARE(splitLines(RecognisedText(bytes).whole()),
+             splitLines(Utf8Erkennen(textOfFileBytes(bytes))));
 }
 
 void TestTextDateiLesen::codePageRoundTripsEveryByte()
@@ -199,7 +218,9 @@ void TestTextDateiLesen::codePageRoundTripsEveryByte()
 
 void TestTextDateiLesen::codePageReplacesLackingCharacters()
 {
-    QCOMPARE(toSystemCodePage(QStringLiteral("a\u0436\u0080\U0001F600b")), QByteArray("a???" "?b"));
+    QCOMPARE(toSystemCodePage(QStringLiteral("a\u0436\u0080\U0001F600b")),
+             QByteArray("a???"
+                        "?b"));
     QCOMPARE(systemCodePageByte(QChar(0x0436)), -1);
     QCOMPARE(systemCodePageByte(QChar(0x20AC)), 0x80);
 }
@@ -224,23 +245,28 @@ void TestTextDateiLesen::writingStoresUtf16WithMarkAndCrLf()
     writeTestFile(path, "old content that is longer than the new one");
     const QString text = QStringLiteral("Titel\nK\u00E4se\rcheese\r\n\U0001F600");
     TextDateiSchreiben(path, text);
-    QCOMPARE(readTestFile(path),
-             QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "Titel\r\nK\u00E4se\r\ncheese\r\n\U0001F600\r\n"));
-    QCOMPARE(TextDateiLesen(path), QStringLiteral("Titel\r\nK\u00E4se\r\ncheese\r\n\U0001F600\r\n"));
+    QCOMPARE(
+        readTestFile(path),
+        QByteArray("\xFF\xFE")
+            + encoded(QStringEncoder::Utf16LE, "Titel\r\nK\u00E4se\r\ncheese\r\n\U0001F600\r\n"));
+    QCOMPARE(TextDateiLesen(path),
+             QStringLiteral("Titel\r\nK\u00E4se\r\ncheese\r\n\U0001F600\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"neu.dat"});
 }
 
 void TestTextDateiLesen::writingIntoAMissingFolderThrows()
 {
     QTemporaryDir dir;
-    QVERIFY_THROWS_EXCEPTION(FileError, TextDateiSchreiben(dir.filePath("no/such/folder.dat"), "x"));
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             TextDateiSchreiben(dir.filePath("no/such/folder.dat"), "x"));
 }
 
 void TestTextDateiLesen::writingThatFailsHalfWayKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("liste.dat");
-    const QByteArray old = QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "Alt\r\nHaus\r\nhouse\r\n");
+    const QByteArray old =
+        QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, "Alt\r\nHaus\r\nhouse\r\n");
     writeTestFile(path, old);
 
     const QString big = QString(u'x').repeated(100000);

@@ -19,15 +19,23 @@ void TestTextHelpers::trimming_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("both");
     QTest::addColumn<QString>("right");
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("only blanks") << QStringLiteral(" \t\r\n\x01\x1f ") << "" << "";
-    QTest::newRow("both ends") << QStringLiteral("\t Haus \x01") << "Haus" << QStringLiteral("\t Haus");
-    QTest::newRow("inside stays") << QStringLiteral(" a \t b ") << QStringLiteral("a \t b") << QStringLiteral(" a \t b");
-    QTest::newRow("NUL is a blank") << QString(QChar(0)) + "x" + QChar(0) << "x" << QString(QChar(0)) + "x";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("only blanks") << QStringLiteral(" \t\r\n\x01\x1f ") << ""
+                                 << "";
+    QTest::newRow("both ends") << QStringLiteral("\t Haus \x01") << "Haus"
+                               << QStringLiteral("\t Haus");
+    QTest::newRow("inside stays") << QStringLiteral(" a \t b ") << QStringLiteral("a \t b")
+                                  << QStringLiteral(" a \t b");
+    QTest::newRow("NUL is a blank")
+        << QString(QChar(0)) + "x" + QChar(0) << "x" << QString(QChar(0)) + "x";
     // Unicode spaces above code 32 are text.
-    QTest::newRow("no-break space stays") << QStringLiteral("\u00A0x\u3000") << QStringLiteral("\u00A0x\u3000")
-                                          << QStringLiteral("\u00A0x\u3000");
-    QTest::newRow("DEL stays") << QStringLiteral("\x7f") << QStringLiteral("\x7f") << QStringLiteral("\x7f");
+    QTest::newRow("no-break space stays")
+        << QStringLiteral("\u00A0x\u3000") << QStringLiteral("\u00A0x\u3000")
+        << QStringLiteral("\u00A0x\u3000");
+    QTest::newRow("DEL stays") << QStringLiteral("\x7f") << QStringLiteral("\x7f")
+                               << QStringLiteral("\x7f");
 }
 
 void TestTextHelpers::trimming()

@@ -44,7 +44,8 @@ class TestStartup : public QObject
         return env;
     }
 
-    std::unique_ptr<QProcess> startProgram(const QString &platform, const QStringList &arguments = {})
+    std::unique_ptr<QProcess> startProgram(const QString &platform,
+                                           const QStringList &arguments = {})
     {
         auto program = std::make_unique<QProcess>();
         program->setProcessEnvironment(programEnvironment(platform));
@@ -60,8 +61,8 @@ class TestStartup : public QObject
         unsigned long count = 0, after = 0;
         unsigned char *data = nullptr;
         QString title;
-        if (XGetWindowProperty(m_x, window, atom("_NET_WM_NAME"), 0, 1024, False, atom("UTF8_STRING"), &type,
-                               &format, &count, &after, &data)
+        if (XGetWindowProperty(m_x, window, atom("_NET_WM_NAME"), 0, 1024, False,
+                               atom("UTF8_STRING"), &type, &format, &count, &after, &data)
                 == Success
             && data && format == 8)
             title = QString::fromUtf8(reinterpret_cast<const char *>(data), int(count));
@@ -81,8 +82,8 @@ class TestStartup : public QObject
             return found;
         for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes attributes;
-            if (XGetWindowAttributes(m_x, children[i], &attributes) && attributes.map_state == IsViewable
-                && titleOf(children[i]) == ProgramTitle)
+            if (XGetWindowAttributes(m_x, children[i], &attributes)
+                && attributes.map_state == IsViewable && titleOf(children[i]) == ProgramTitle)
                 found.append(children[i]);
         }
         if (children)
@@ -99,7 +100,8 @@ class TestStartup : public QObject
         XQueryTree(m_x, DefaultRootWindow(m_x), &root, &parent, &children, &count);
         for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes attributes;
-            if (XGetWindowAttributes(m_x, children[i], &attributes) && attributes.map_state == IsViewable)
+            if (XGetWindowAttributes(m_x, children[i], &attributes)
+                && attributes.map_state == IsViewable)
                 top = children[i];
         }
         if (children)
@@ -131,8 +133,8 @@ class TestStartup : public QObject
     void setActiveWindow(Window window)
     {
         const long active[] = {long(window)};
-        XChangeProperty(m_x, DefaultRootWindow(m_x), atom("_NET_ACTIVE_WINDOW"), XA_WINDOW, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>(active), 1);
+        XChangeProperty(m_x, DefaultRootWindow(m_x), atom("_NET_ACTIVE_WINDOW"), XA_WINDOW, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char *>(active), 1);
         XSync(m_x, False);
     }
 
@@ -148,10 +150,16 @@ class TestStartup : public QObject
                 XMapWindow(m_x, event.xmaprequest.window);
             } else if (event.type == ConfigureRequest) {
                 const XConfigureRequestEvent &request = event.xconfigurerequest;
-                XWindowChanges changes{request.x,       request.y,     request.width, request.height,
-                                       request.border_width, request.above, request.detail};
+                XWindowChanges changes{request.x,
+                                       request.y,
+                                       request.width,
+                                       request.height,
+                                       request.border_width,
+                                       request.above,
+                                       request.detail};
                 XConfigureWindow(m_x, request.window, unsigned(request.value_mask), &changes);
-            } else if (event.type == ClientMessage && event.xclient.message_type == atom("_NET_ACTIVE_WINDOW")) {
+            } else if (event.type == ClientMessage
+                       && event.xclient.message_type == atom("_NET_ACTIVE_WINDOW")) {
                 const Window window = event.xclient.window;
                 m_activationRequests.append({window, event.xclient.data.l[0]});
                 if (event.xclient.data.l[0] == 2) {
@@ -169,7 +177,8 @@ class TestStartup : public QObject
     bool closeByRequest(QProcess &program)
     {
         for (int attempt = 0; attempt < 20; ++attempt) {
-            WriteRegistrySettings(*m_registry, HandOverKeyName, TRegistrySettings::rsClose(QString()));
+            WriteRegistrySettings(*m_registry, HandOverKeyName,
+                                  TRegistrySettings::rsClose(QString()));
             if (program.waitForFinished(500))
                 return program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
         }
@@ -200,7 +209,8 @@ private slots:
         const QString server = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (server.isEmpty())
             QSKIP("Xvfb is not installed");
-        m_server.start(server, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+        m_server.start(server,
+                       {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
         QVERIFY(m_server.waitForStarted());
         while (!m_server.canReadLine())
             QVERIFY(m_server.waitForReadyRead(30000));
@@ -250,9 +260,11 @@ private slots:
         const Window check = XCreateSimpleWindow(m_x, root, 0, 0, 1, 1, 0, 0, 0);
         const long checkWindow[] = {long(check)};
         for (Window on : {root, check})
-            XChangeProperty(m_x, on, atom("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char *>(checkWindow), 1);
-        const long supported[] = {long(atom("_NET_ACTIVE_WINDOW")), long(atom("_NET_CLIENT_LIST_STACKING")),
+            XChangeProperty(m_x, on, atom("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char *>(checkWindow),
+                            1);
+        const long supported[] = {long(atom("_NET_ACTIVE_WINDOW")),
+                                  long(atom("_NET_CLIENT_LIST_STACKING")),
                                   long(atom("_NET_WM_NAME"))};
         XChangeProperty(m_x, root, atom("_NET_SUPPORTED"), XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char *>(supported), 3);
@@ -265,8 +277,8 @@ private slots:
         otherWindowToFront();
         setActiveWindow(m_other);
         const long clients[] = {long(main), long(m_other)}; // bottom to top
-        XChangeProperty(m_x, root, atom("_NET_CLIENT_LIST_STACKING"), XA_WINDOW, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>(clients), 2);
+        XChangeProperty(m_x, root, atom("_NET_CLIENT_LIST_STACKING"), XA_WINDOW, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char *>(clients), 2);
         manageWindows();
         m_activationRequests.clear();
         QCOMPARE(focusWindow(), m_other);
@@ -279,8 +291,8 @@ private slots:
 
         // The manager steps back before the program ends.
         XSelectInput(m_x, root, NoEventMask);
-        for (const char *property : {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_CLIENT_LIST_STACKING",
-                                     "_NET_ACTIVE_WINDOW"})
+        for (const char *property : {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED",
+                                     "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW"})
             XDeleteProperty(m_x, root, atom(property));
         XDestroyWindow(m_x, check);
         XSync(m_x, False);
@@ -292,8 +304,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("-qwindowtitle") << QStringList{"-qwindowtitle", "Fremd"};
         QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
-        QTest::newRow("all of them") << QStringList{"-reverse", "-qwindowtitle", "Fremd", "-style", "Windows",
-                                                    "-stylesheet", "fremd.qss", "-platform", "offscreen"};
+        QTest::newRow("all of them")
+            << QStringList{"-reverse",    "-qwindowtitle", "Fremd",     "-style",   "Windows",
+                           "-stylesheet", "fremd.qss",     "-platform", "offscreen"};
     }
 
     // The program takes nothing from its command line: whatever Qt would

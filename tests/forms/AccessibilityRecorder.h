@@ -54,7 +54,8 @@ inline void record(QAccessibleEvent *event)
 // False when the platform offers no accessibility to switch on.
 inline bool switchOn()
 {
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility *platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (!platform)
         return false;
     platform->setActive(true);

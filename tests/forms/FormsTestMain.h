@@ -35,9 +35,9 @@ inline int runFormsTest(QObject &test, int argc, char **argv, const QByteArray &
 inline const QByteArray oneScreen = R"({"windowFrameMargins": false, "screens": [
     {"name": "A", "x": 0, "y": 0, "width": 1000, "height": 700, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
 
-#define LW_FORMS_TEST_MAIN(TestClass, screensJson)                                              \
-    int main(int argc, char *argv[])                                                             \
-    {                                                                                            \
-        TestClass test;                                                                          \
-        return runFormsTest(test, argc, argv, screensJson);                                      \
+#define LW_FORMS_TEST_MAIN(TestClass, screensJson)                                                 \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestClass test;                                                                            \
+        return runFormsTest(test, argc, argv, screensJson);                                        \
     }

@@ -27,8 +27,7 @@ namespace {
 enum class Takes { WholeFont, ButtonFont, Nothing };
 
 const ColourKinds mainWindowKinds = ColourKind::Label | ColourKind::StatusBar | ColourKind::Edit
-                                    | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox
-                                    | ColourKind::RichText;
+    | ColourKind::ListView | ColourKind::ListBox | ColourKind::CheckBox | ColourKind::RichText;
 const ColourKinds fieldsOnly = ColourKind::Label | ColourKind::Edit;
 
 // One control of every kind, some of them inside others, as in a dialog.
@@ -50,13 +49,15 @@ std::unique_ptr<QWidget> makeForm()
     add(new QTreeWidget, "ListView1");
     add(new QListWidget, "ListBox1");
     add(new QCheckBox(QStringLiteral("&Zufall")), "CheckBox1");
-    auto *group = static_cast<QGroupBox *>(add(new QGroupBox(QStringLiteral("Abfrage")), "RadioGroup1"));
+    auto *group =
+        static_cast<QGroupBox *>(add(new QGroupBox(QStringLiteral("Abfrage")), "RadioGroup1"));
     auto *radio = new QRadioButton(QStringLiteral("A-B"), group);
     radio->setObjectName(QStringLiteral("RadioButton1"));
     (new QVBoxLayout(group))->addWidget(radio);
     add(new QPushButton(QStringLiteral("O&K")), "Button1");
     auto *box = static_cast<QDialogButtonBox *>(add(new QDialogButtonBox, "ButtonBox"));
-    box->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName("Button2");
+    box->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole)
+        ->setObjectName("Button2");
     add(new QMenuBar, "MainMenu1");
     add(new QWidget, "Panel1");
     return form;
@@ -114,8 +115,10 @@ void TestFontAndColour::controlsTakeWhatTheirKindTakes_data()
         {"Panel1", Takes::Nothing, Takes::Nothing},
     };
     for (const auto &row : rows) {
-        QTest::addRow("main window: %s", row.control) << mainWindowKinds << row.control << row.inMainWindow;
-        QTest::addRow("fields only: %s", row.control) << fieldsOnly << row.control << row.withFieldsOnly;
+        QTest::addRow("main window: %s", row.control)
+            << mainWindowKinds << row.control << row.inMainWindow;
+        QTest::addRow("fields only: %s", row.control)
+            << fieldsOnly << row.control << row.withFieldsOnly;
     }
     const ColourKinds groups = ColourKind::RadioGroup;
     QTest::newRow("radio groups: RadioGroup1") << groups << "RadioGroup1" << Takes::WholeFont;

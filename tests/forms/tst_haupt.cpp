@@ -22,7 +22,7 @@
 namespace {
 
 const QStringList tiere{QStringLiteral("Tiere"), QStringLiteral("Hund"), QStringLiteral("dog"),
-                        QStringLiteral("Katze"), QStringLiteral("cat"), QStringLiteral("Maus"),
+                        QStringLiteral("Katze"), QStringLiteral("cat"),  QStringLiteral("Maus"),
                         QStringLiteral("mouse")};
 
 QWidget *focused()
@@ -179,20 +179,20 @@ void TestHaupt::enterBelongsToPruefen_data()
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("checks");
 
-    QTest::newRow("Enter in the answer field") << "dog" << Focus::Edit2 << int(Qt::Key_Return)
-                                               << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Enter in the answer field")
+        << "dog" << Focus::Edit2 << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
     QTest::newRow("keypad Enter") << "dog" << Focus::Edit2 << int(Qt::Key_Enter)
                                   << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
-    QTest::newRow("nothing typed") << "" << Focus::Edit2 << int(Qt::Key_Return)
-                                   << Qt::KeyboardModifiers() << false;
-    QTest::newRow("only blanks typed") << "  " << Focus::Edit2 << int(Qt::Key_Return)
-                                       << Qt::KeyboardModifiers() << false;
+    QTest::newRow("nothing typed")
+        << "" << Focus::Edit2 << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("only blanks typed")
+        << "  " << Focus::Edit2 << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
     QTest::newRow("on Neu") << "dog" << Focus::Button2 << int(Qt::Key_Return)
                             << Qt::KeyboardModifiers() << false;
     QTest::newRow("keypad Enter on Neu") << "dog" << Focus::Button2 << int(Qt::Key_Enter)
                                          << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
-    QTest::newRow("on Überspringen") << "dog" << Focus::Button3 << int(Qt::Key_Return)
-                                     << Qt::KeyboardModifiers() << false;
+    QTest::newRow("on Überspringen")
+        << "dog" << Focus::Button3 << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
 }
 
 void TestHaupt::enterBelongsToPruefen()
@@ -221,7 +221,8 @@ void TestHaupt::enterBelongsToPruefen()
 
     QCOMPARE(f.dialogs.messages.size(), 0);
     if (checks) {
-        QCOMPARE(topLogLine(form), QStringLiteral("2.: \"dog\" ist richtig! \"Hund\" heißt \"dog\"."));
+        QCOMPARE(topLogLine(form),
+                 QStringLiteral("2.: \"dog\" ist richtig! \"Hund\" heißt \"dog\"."));
         QCOMPARE(form.Edit1->text(), QStringLiteral("Katze"));
     } else {
         // Neither checked nor the focused button pressed.
@@ -256,13 +257,13 @@ void TestHaupt::keysOfDisabledItemsDoNothing_data()
 
     const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
     for (const char *control : {"Edit1", "Edit2", "RichEdit1"})
-        QTest::addRow("Ctrl+Right in %s", control) << QString::fromLatin1(control) << int(Qt::Key_Right)
-                                                   << ctrl << false;
+        QTest::addRow("Ctrl+Right in %s", control)
+            << QString::fromLatin1(control) << int(Qt::Key_Right) << ctrl << false;
     // Keys of no menu item stay the controls'.
-    QTest::newRow("Right in the answer field") << "Edit2" << int(Qt::Key_Right) << Qt::KeyboardModifiers()
-                                               << true;
-    QTest::newRow("Ctrl+Shift+Right in the log") << "RichEdit1" << int(Qt::Key_Right)
-                                                 << (ctrl | Qt::ShiftModifier) << true;
+    QTest::newRow("Right in the answer field")
+        << "Edit2" << int(Qt::Key_Right) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Ctrl+Shift+Right in the log")
+        << "RichEdit1" << int(Qt::Key_Right) << (ctrl | Qt::ShiftModifier) << true;
 }
 
 // At the end of a training "Überspringen" is disabled; its key is still the
@@ -443,9 +444,10 @@ void TestHaupt::pasteInsertsNothing_data()
 
     for (const char *control : {"Edit1", "Edit2", "RichEdit1"}) {
         QTest::addRow("Ctrl+V in %s", control) << QString::fromLatin1(control) << int(Qt::Key_V)
-                                                << Qt::KeyboardModifiers(Qt::ControlModifier);
-        QTest::addRow("Shift+Insert in %s", control) << QString::fromLatin1(control) << int(Qt::Key_Insert)
-                                                      << Qt::KeyboardModifiers(Qt::ShiftModifier);
+                                               << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::addRow("Shift+Insert in %s", control)
+            << QString::fromLatin1(control) << int(Qt::Key_Insert)
+            << Qt::KeyboardModifiers(Qt::ShiftModifier);
     }
 }
 
@@ -477,8 +479,8 @@ void TestHaupt::pasteInsertsNothing()
 void TestHaupt::closingDuringATrainingAsks()
 {
     HauptFixture f;
-    QVERIFY(f.start({tiere, {QStringLiteral("Farben"), QStringLiteral("rot"), QStringLiteral("red")}},
-                    false));
+    QVERIFY(f.start(
+        {tiere, {QStringLiteral("Farben"), QStringLiteral("rot"), QStringLiteral("red")}}, false));
     TForm1 &form = *f.form;
     press(Qt::Key_N, Qt::ControlModifier);
 
@@ -582,14 +584,15 @@ void TestHaupt::everyReachableControlHasAName()
             chain.append(w);
         w = w->nextInFocusChain();
     } while (w != form.Edit1 && chain.size() < 50);
-    const QList<QWidget *> expected{form.Edit1, form.Edit2, form.RichEdit1, form.Button1,
+    const QList<QWidget *> expected{form.Edit1,   form.Edit2,   form.RichEdit1, form.Button1,
                                     form.Button2, form.Button3, form.Button4};
     QCOMPARE(chain, expected);
     QStringList names;
     for (QWidget *control : std::as_const(chain))
         names.append(nameOf(control));
-    QCOMPARE(names, (QStringList{"Frage", "Antwort", "Ergebnisse", "Prüfen", "Neu", "Überspringen",
-                                 "Fertig"}));
+    QCOMPARE(
+        names,
+        (QStringList{"Frage", "Antwort", "Ergebnisse", "Prüfen", "Neu", "Überspringen", "Fertig"}));
 
     // The menu bar, each menu and each item.
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(form.menuBar());
@@ -623,13 +626,16 @@ void TestHaupt::eachTrainingEventIsSaidOnce_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("said");
 
-    QTest::newRow("Neu beginnen") << false << "neu" << "Los gehts... Frage: Hund";
+    QTest::newRow("Neu beginnen") << false << "neu"
+                                  << "Los gehts... Frage: Hund";
     QTest::newRow("right answer") << false << "dog"
                                   << "\"dog\" ist richtig! \"Hund\" heißt \"dog\". Frage: Katze";
     QTest::newRow("wrong answer") << false << "x"
                                   << "\"x\" ist falsch! \"Hund\" heißt \"dog\". Frage: Katze";
-    QTest::newRow("skip") << false << "skip" << "Es wurde übersprungen. Frage: Katze";
-    QTest::newRow("learn mode") << true << "skip" << "Es wurde übersprungen. Frage: Katze, Antwort: cat";
+    QTest::newRow("skip") << false << "skip"
+                          << "Es wurde übersprungen. Frage: Katze";
+    QTest::newRow("learn mode") << true << "skip"
+                                << "Es wurde übersprungen. Frage: Katze, Antwort: cat";
 }
 
 // One notification says what happened and the next question. The question
@@ -644,7 +650,8 @@ void TestHaupt::eachTrainingEventIsSaidOnce()
     HauptFixture f;
     QVERIFY(f.start({tiere}, lerntyp));
     TForm1 &form = *f.form;
-    QCOMPARE(form.Edit1->accessibleDescription(), QStringLiteral("Mit \"Neu\" kann begonnen werden"));
+    QCOMPARE(form.Edit1->accessibleDescription(),
+             QStringLiteral("Mit \"Neu\" kann begonnen werden"));
     if (action != QLatin1String("neu")) {
         press(Qt::Key_N, Qt::ControlModifier);
         if (action != QLatin1String("skip"))
@@ -661,13 +668,15 @@ void TestHaupt::eachTrainingEventIsSaidOnce()
         press(Qt::Key_Return);
     QCoreApplication::processEvents();
 
-    const auto shown = eventsOf(form.Ansage, [](QAccessible::Event t) { return t == QAccessible::ObjectShow; });
+    const auto shown =
+        eventsOf(form.Ansage, [](QAccessible::Event t) { return t == QAccessible::ObjectShow; });
     QCOMPARE(shown.size(), 1);
     QCOMPARE(form.Ansage->text(), said);
     QCOMPARE(focused(), form.Edit1);
     QVERIFY(form.Edit1->accessibleDescription().isEmpty());
 
-    const auto focus = eventsOf(form.Edit1, [](QAccessible::Event t) { return t == QAccessible::Focus; });
+    const auto focus =
+        eventsOf(form.Edit1, [](QAccessible::Event t) { return t == QAccessible::Focus; });
     const auto carets = eventsOf(form.Edit1, isCaretOrSelection);
     QVERIFY(!focus.isEmpty());
     QVERIFY(!carets.isEmpty());
@@ -684,8 +693,8 @@ void TestHaupt::enteringAFieldReadsIt_data()
     QTest::addColumn<QString>("to");
 
     QTest::newRow("Tab") << "Edit1" << int(Qt::Key_Tab) << Qt::KeyboardModifiers() << "Edit2";
-    QTest::newRow("Shift+Tab") << "Edit2" << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                               << "Edit1";
+    QTest::newRow("Shift+Tab") << "Edit2" << int(Qt::Key_Backtab)
+                               << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Edit1";
     QTest::newRow("Shift+Tab from the log") << "RichEdit1" << int(Qt::Key_Backtab)
                                             << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Edit2";
     QTest::newRow("Down") << "Edit1" << int(Qt::Key_Down) << Qt::KeyboardModifiers() << "Edit2";
@@ -717,7 +726,8 @@ void TestHaupt::enteringAFieldReadsIt()
     QCoreApplication::processEvents();
     QCOMPARE(focused(), target);
     QVERIFY(!target->hasSelectedText());
-    const auto focus = eventsOf(target, [](QAccessible::Event t) { return t == QAccessible::Focus; });
+    const auto focus =
+        eventsOf(target, [](QAccessible::Event t) { return t == QAccessible::Focus; });
     const auto carets = eventsOf(target, isCaretOrSelection);
     QCOMPARE(focus.size(), 1);
     QVERIFY(!carets.isEmpty());
@@ -746,7 +756,8 @@ void TestHaupt::fieldsAreReadWhole()
     QFETCH(int, runEnd);
 
     HauptFixture f;
-    QVERIFY(f.start({{QStringLiteral("Farben"), QStringLiteral("grün"), QStringLiteral("green")}}, false));
+    QVERIFY(f.start({{QStringLiteral("Farben"), QStringLiteral("grün"), QStringLiteral("green")}},
+                    false));
     TForm1 &form = *f.form;
     press(Qt::Key_N, Qt::ControlModifier);
     QAccessibleInterface *question = QAccessible::queryAccessibleInterface(form.Edit1);

@@ -152,8 +152,9 @@ void TestHauptComponents::trainingSwitchesEachCommand()
     // Every other command keeps its state.
     QList<QObject *> others;
     QList<bool> before;
-    for (const char *name : {"Button1", "Button2", "Button3", "Button4", "MenuAktPruefen", "MenuAktNeu",
-                             "MenuAktWeiter", "MenuAktFertig", "MenuDateiSpeichern"}) {
+    for (const char *name :
+         {"Button1", "Button2", "Button3", "Button4", "MenuAktPruefen", "MenuAktNeu",
+          "MenuAktWeiter", "MenuAktFertig", "MenuDateiSpeichern"}) {
         if (name != object) {
             others.append(form.findChild<QObject *>(QLatin1String(name)));
             before.append(others.last()->property("enabled").toBool());

@@ -67,12 +67,15 @@ void TestHauptLayout::controlsFollowTheClientWidth()
     QCOMPARE(form.StatusPanel1->width(), 250);
     QCOMPARE(form.StatusPanel2->width(), 750);
     QCOMPARE(form.StatusPanel2->x(), 250);
-    QCOMPARE(form.StatusBar1->height(), SteuerelementHoehe(form.StatusBar1->font(), ControlKind::StatusBar));
+    QCOMPARE(form.StatusBar1->height(),
+             SteuerelementHoehe(form.StatusBar1->font(), ControlKind::StatusBar));
 
     QCOMPARE(form.Edit1->geometry(), QRect(10, 10, 980, form.Edit1->sizeHint().height()));
-    QCOMPARE(form.Edit2->geometry(), QRect(10, form.Edit1->height() + 20, 980, form.Edit2->sizeHint().height()));
-    QCOMPARE(form.RichEdit1->geometry(),
-             QRect(10, form.Edit2->y() + form.Edit2->height() + 10, 980, 10 * form.Edit1->height()));
+    QCOMPARE(form.Edit2->geometry(),
+             QRect(10, form.Edit1->height() + 20, 980, form.Edit2->sizeHint().height()));
+    QCOMPARE(
+        form.RichEdit1->geometry(),
+        QRect(10, form.Edit2->y() + form.Edit2->height() + 10, 980, 10 * form.Edit1->height()));
 
     // On the 1001 pixels wide screen the gap stays 100, the second panel
     // takes the extra pixel.
@@ -122,8 +125,9 @@ void TestHauptLayout::fontDialogConfirmedGivesEveryControlTheFont()
 
     QCOMPARE(f.dialogs.fontDialogs, 1);
     QCOMPARE(Schriftart().font, big);
-    for (QWidget *text : {static_cast<QWidget *>(form.Edit1), static_cast<QWidget *>(form.Edit2),
-                          static_cast<QWidget *>(form.RichEdit1), static_cast<QWidget *>(form.StatusBar1)}) {
+    for (QWidget *text :
+         {static_cast<QWidget *>(form.Edit1), static_cast<QWidget *>(form.Edit2),
+          static_cast<QWidget *>(form.RichEdit1), static_cast<QWidget *>(form.StatusBar1)}) {
         QCOMPARE(text->font(), big);
         QCOMPARE(text->palette().color(QPalette::Base), Schrifthintergrund());
     }

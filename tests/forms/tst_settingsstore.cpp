@@ -18,7 +18,8 @@
 
 namespace {
 
-const QByteArray header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n";
+const QByteArray header =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n";
 
 // The main window's side: the data folder choice decided by the data layer
 // over folders of the test, the list of chosen files, the colour number, and
@@ -26,10 +27,12 @@ const QByteArray header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT
 class FakeWindow : public SettingsWindow
 {
 public:
-    FakeWindow(const TrainingSettings &settings, const FontWithColour &schriftart, QStringList &dateien)
-        : m_settings(settings), m_schriftart(schriftart), m_dateien(dateien)
-    {
-    }
+    FakeWindow(const TrainingSettings &settings, const FontWithColour &schriftart,
+               QStringList &dateien)
+        : m_settings(settings)
+        , m_schriftart(schriftart)
+        , m_dateien(dateien)
+    {}
 
     QStringList &Dateien() override { return m_dateien; }
     int AktOrdner() const override { return tickedItem; }
@@ -88,7 +91,8 @@ FontWithColour unusualFont()
 
 QByteArray dword(const char *name, quint32 value)
 {
-    return QByteArray("\"") + name + "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
+    return QByteArray("\"") + name
+        + "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
 }
 
 } // namespace
@@ -111,7 +115,10 @@ private slots:
     void unreachableKeyLoadsNothingAndSavesOnlyTheFileList();
 
 private:
-    QString keyFile() const { return m_dir->filePath("registry/HKEY_CURRENT_USER/Software/Lernwendel.reg"); }
+    QString keyFile() const
+    {
+        return m_dir->filePath("registry/HKEY_CURRENT_USER/Software/Lernwendel.reg");
+    }
     void storeKey(const QByteArray &values);
     QByteArray storedKey() const;
     void makeStore(const QString &registryRoot);
@@ -188,9 +195,9 @@ QString TestSettingsStore::setting(const QString &name) const
 {
     const QFont &font = m_schriftart.font;
     if (name == u"AktOrdner") {
-        const char *folder = Datenordner() == m_window->programData     ? "Programmordner"
-                             : Datenordner() == m_window->documentsData ? "Dokumente"
-                                                                        : "?";
+        const char *folder = Datenordner() == m_window->programData ? "Programmordner"
+            : Datenordner() == m_window->documentsData              ? "Dokumente"
+                                                                    : "?";
         return QStringLiteral("%1 %2").arg(m_window->tickedItem).arg(folder);
     }
     if (name == u"Lerntyp")
@@ -249,8 +256,9 @@ void TestSettingsStore::firstStartGivesTheDefaultsAndCreatesTheKey()
     QCOMPARE(m_window->hintergrundNr, 1);
     // Lerntyp is applied as soon as it is set; the colour number comes last,
     // with the font complete.
-    QCOMPARE(m_window->calls, QStringList({"DatenordnerSetzen 2", "ApplySettings, Lerntyp 1",
-                                           "setHintergrundNr 1, font Arial 16"}));
+    QCOMPARE(m_window->calls,
+             QStringList({"DatenordnerSetzen 2", "ApplySettings, Lerntyp 1",
+                          "setHintergrundNr 1, font Arial 16"}));
     QVERIFY(keyLockIsFree());
 }
 
@@ -260,44 +268,77 @@ void TestSettingsStore::storedValues_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("AktOrdner 2") << dword("AktOrdner", 2) << "AktOrdner" << "2 Programmordner";
-    QTest::newRow("AktOrdner 1") << dword("AktOrdner", 1) << "AktOrdner" << "1 Dokumente";
-    QTest::newRow("AktOrdner 5") << dword("AktOrdner", 5) << "AktOrdner" << "1 Dokumente";
-    QTest::newRow("AktOrdner 0") << dword("AktOrdner", 0) << "AktOrdner" << "1 Dokumente";
-    QTest::newRow("AktOrdner -1") << dword("AktOrdner", 0xFFFFFFFF) << "AktOrdner" << "1 Dokumente";
-    QTest::newRow("Lerntyp 1") << dword("Lerntyp", 1) << "Lerntyp" << "Lernen";
-    QTest::newRow("Lerntyp 0") << dword("Lerntyp", 0) << "Lerntyp" << "Prüfen";
-    QTest::newRow("Lerntyp 2") << dword("Lerntyp", 2) << "Lerntyp" << "Prüfen";
-    QTest::newRow("Anzeigetyp 3") << dword("Anzeigetyp", 3) << "Anzeigetyp" << "3";
-    QTest::newRow("Anzeigetyp 7") << dword("Anzeigetyp", 7) << "Anzeigetyp" << "3";
-    QTest::newRow("Anzeigetyp 0") << dword("Anzeigetyp", 0) << "Anzeigetyp" << "0";
-    QTest::newRow("Anzeigetyp -3") << dword("Anzeigetyp", quint32(-3)) << "Anzeigetyp" << "0";
-    QTest::newRow("ZufallS 1") << dword("ZufallS", 1) << "ZufallS" << "an";
-    QTest::newRow("ZufallS 2") << dword("ZufallS", 2) << "ZufallS" << "aus";
-    QTest::newRow("Sounds 0") << dword("Sounds", 0) << "Sounds" << "aus";
-    QTest::newRow("FontName") << QByteArray("\"FontName\"=\"Verdana\"\n") << "FontName" << "Verdana";
-    QTest::newRow("FontName empty") << QByteArray("\"FontName\"=\"\"\n") << "FontName" << "Arial";
-    QTest::newRow("FontSize 12") << dword("FontSize", 12) << "FontSize" << "12";
-    QTest::newRow("FontSize 0") << dword("FontSize", 0) << "FontSize" << "16";
-    QTest::newRow("FontSize huge") << dword("FontSize", 100000) << "FontSize" << "16";
-    QTest::newRow("FontColor red") << dword("FontColor", 0x000000FF) << "FontColor" << "#ff0000";
-    QTest::newRow("FontColor blue-green") << dword("FontColor", 0x00FF8000) << "FontColor" << "#0080ff";
-    QTest::newRow("FontColor window text") << dword("FontColor", 0xFF000008) << "FontColor" << "Fenstertext";
+    QTest::newRow("AktOrdner 2") << dword("AktOrdner", 2) << "AktOrdner"
+                                 << "2 Programmordner";
+    QTest::newRow("AktOrdner 1") << dword("AktOrdner", 1) << "AktOrdner"
+                                 << "1 Dokumente";
+    QTest::newRow("AktOrdner 5") << dword("AktOrdner", 5) << "AktOrdner"
+                                 << "1 Dokumente";
+    QTest::newRow("AktOrdner 0") << dword("AktOrdner", 0) << "AktOrdner"
+                                 << "1 Dokumente";
+    QTest::newRow("AktOrdner -1") << dword("AktOrdner", 0xFFFFFFFF) << "AktOrdner"
+                                  << "1 Dokumente";
+    QTest::newRow("Lerntyp 1") << dword("Lerntyp", 1) << "Lerntyp"
+                               << "Lernen";
+    QTest::newRow("Lerntyp 0") << dword("Lerntyp", 0) << "Lerntyp"
+                               << "Prüfen";
+    QTest::newRow("Lerntyp 2") << dword("Lerntyp", 2) << "Lerntyp"
+                               << "Prüfen";
+    QTest::newRow("Anzeigetyp 3") << dword("Anzeigetyp", 3) << "Anzeigetyp"
+                                  << "3";
+    QTest::newRow("Anzeigetyp 7") << dword("Anzeigetyp", 7) << "Anzeigetyp"
+                                  << "3";
+    QTest::newRow("Anzeigetyp 0") << dword("Anzeigetyp", 0) << "Anzeigetyp"
+                                  << "0";
+    QTest::newRow("Anzeigetyp -3") << dword("Anzeigetyp", quint32(-3)) << "Anzeigetyp"
+                                   << "0";
+    QTest::newRow("ZufallS 1") << dword("ZufallS", 1) << "ZufallS"
+                               << "an";
+    QTest::newRow("ZufallS 2") << dword("ZufallS", 2) << "ZufallS"
+                               << "aus";
+    QTest::newRow("Sounds 0") << dword("Sounds", 0) << "Sounds"
+                              << "aus";
+    QTest::newRow("FontName") << QByteArray("\"FontName\"=\"Verdana\"\n") << "FontName"
+                              << "Verdana";
+    QTest::newRow("FontName empty") << QByteArray("\"FontName\"=\"\"\n") << "FontName"
+                                    << "Arial";
+    QTest::newRow("FontSize 12") << dword("FontSize", 12) << "FontSize"
+                                 << "12";
+    QTest::newRow("FontSize 0") << dword("FontSize", 0) << "FontSize"
+                                << "16";
+    QTest::newRow("FontSize huge") << dword("FontSize", 100000) << "FontSize"
+                                   << "16";
+    QTest::newRow("FontColor red") << dword("FontColor", 0x000000FF) << "FontColor"
+                                   << "#ff0000";
+    QTest::newRow("FontColor blue-green") << dword("FontColor", 0x00FF8000) << "FontColor"
+                                          << "#0080ff";
+    QTest::newRow("FontColor window text") << dword("FontColor", 0xFF000008) << "FontColor"
+                                           << "Fenstertext";
     QTest::newRow("FontColor other system colour") << dword("FontColor", 0xFF00000F) << "FontColor"
                                                    << "Fenstertext";
-    QTest::newRow("FontCharSet 238") << dword("FontCharSet", 238) << "FontCharSet" << "238";
-    QTest::newRow("FontCharSet low byte") << dword("FontCharSet", 0x1A2) << "FontCharSet" << "162";
+    QTest::newRow("FontCharSet 238") << dword("FontCharSet", 238) << "FontCharSet"
+                                     << "238";
+    QTest::newRow("FontCharSet low byte") << dword("FontCharSet", 0x1A2) << "FontCharSet"
+                                          << "162";
     // Italic is the first bit and bold the second, unlike the usual order.
-    QTest::newRow("FontStyle 1") << dword("FontStyle", 1) << "FontStyle" << "kursiv";
-    QTest::newRow("FontStyle 2") << dword("FontStyle", 2) << "FontStyle" << "fett";
-    QTest::newRow("FontStyle 3") << dword("FontStyle", 3) << "FontStyle" << "kursiv fett";
-    QTest::newRow("FontStyle 12") << dword("FontStyle", 12) << "FontStyle" << "unterstrichen durchgestrichen";
-    QTest::newRow("FontStyle 0") << dword("FontStyle", 0) << "FontStyle" << "normal";
-    QTest::newRow("FontStyle -1") << dword("FontStyle", 0xFFFFFFFF) << "FontStyle" << "normal";
+    QTest::newRow("FontStyle 1") << dword("FontStyle", 1) << "FontStyle"
+                                 << "kursiv";
+    QTest::newRow("FontStyle 2") << dword("FontStyle", 2) << "FontStyle"
+                                 << "fett";
+    QTest::newRow("FontStyle 3") << dword("FontStyle", 3) << "FontStyle"
+                                 << "kursiv fett";
+    QTest::newRow("FontStyle 12") << dword("FontStyle", 12) << "FontStyle"
+                                  << "unterstrichen durchgestrichen";
+    QTest::newRow("FontStyle 0") << dword("FontStyle", 0) << "FontStyle"
+                                 << "normal";
+    QTest::newRow("FontStyle -1") << dword("FontStyle", 0xFFFFFFFF) << "FontStyle"
+                                  << "normal";
     // The colour table of the background dialog limits the number; until
     // that dialog exists the number is kept as it was stored.
-    QTest::newRow("HintColor 7") << dword("HintColor", 7) << "HintColor" << "7";
-    QTest::newRow("HintColor 25") << dword("HintColor", 25) << "HintColor" << "25";
+    QTest::newRow("HintColor 7") << dword("HintColor", 7) << "HintColor"
+                                 << "7";
+    QTest::newRow("HintColor 25") << dword("HintColor", 25) << "HintColor"
+                                  << "25";
 }
 
 void TestSettingsStore::storedValues()
@@ -316,29 +357,31 @@ void TestSettingsStore::saveWritesEveryValueNormalisedInOrder_data()
     QTest::addColumn<QByteArray>("saved");
 
     QTest::newRow("first start") << QByteArray()
-                                 << dword("AktOrdner", 2) + dword("Lerntyp", 1) + dword("Anzeigetyp", 1)
-                                        + dword("ZufallS", 0) + dword("GrossKleinS", 0) + dword("Sounds", 1)
-                                        + "\"FontName\"=\"Arial\"\n" + dword("FontSize", 16)
-                                        + dword("FontColor", 0xFF000008) + dword("FontCharSet", 0)
-                                        + dword("FontStyle", 0) + dword("HintColor", 1);
-    QTest::newRow("odd values")
-        << dword("AktOrdner", 5) + dword("Lerntyp", 2) + dword("Anzeigetyp", 0) + dword("ZufallS", 3)
-               + dword("GrossKleinS", 1) + dword("Sounds", 9) + "\"FontName\"=\"\"\n" + dword("FontSize", 12)
-               + dword("FontColor", 0x00FF8000) + dword("FontCharSet", 0x1A2) + dword("FontStyle", 0xFFFFFFFF)
-               + dword("HintColor", 25)
-        << dword("AktOrdner", 1) + dword("Lerntyp", 0) + dword("Anzeigetyp", 0) + dword("ZufallS", 0)
-               + dword("GrossKleinS", 1) + dword("Sounds", 0) + "\"FontName\"=\"Arial\"\n" + dword("FontSize", 12)
-               + dword("FontColor", 0x00FF8000) + dword("FontCharSet", 0xA2) + dword("FontStyle", 0)
-               + dword("HintColor", 25);
-    QTest::newRow("more odd values")
-        << dword("AktOrdner", 2) + dword("Lerntyp", 1) + dword("Anzeigetyp", 7) + dword("ZufallS", 1)
-               + dword("GrossKleinS", 0) + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
-               + dword("FontSize", 0) + dword("FontColor", 0xFF00000F) + dword("FontCharSet", 238)
-               + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF)
-        << dword("AktOrdner", 2) + dword("Lerntyp", 1) + dword("Anzeigetyp", 3) + dword("ZufallS", 1)
-               + dword("GrossKleinS", 0) + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
-               + dword("FontSize", 16) + dword("FontColor", 0xFF000008) + dword("FontCharSet", 238)
-               + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF);
+                                 << dword("AktOrdner", 2) + dword("Lerntyp", 1)
+            + dword("Anzeigetyp", 1) + dword("ZufallS", 0) + dword("GrossKleinS", 0)
+            + dword("Sounds", 1) + "\"FontName\"=\"Arial\"\n" + dword("FontSize", 16)
+            + dword("FontColor", 0xFF000008) + dword("FontCharSet", 0) + dword("FontStyle", 0)
+            + dword("HintColor", 1);
+    QTest::newRow("odd values") << dword("AktOrdner", 5) + dword("Lerntyp", 2)
+            + dword("Anzeigetyp", 0) + dword("ZufallS", 3) + dword("GrossKleinS", 1)
+            + dword("Sounds", 9) + "\"FontName\"=\"\"\n" + dword("FontSize", 12)
+            + dword("FontColor", 0x00FF8000) + dword("FontCharSet", 0x1A2)
+            + dword("FontStyle", 0xFFFFFFFF) + dword("HintColor", 25)
+                                << dword("AktOrdner", 1) + dword("Lerntyp", 0)
+            + dword("Anzeigetyp", 0) + dword("ZufallS", 0) + dword("GrossKleinS", 1)
+            + dword("Sounds", 0) + "\"FontName\"=\"Arial\"\n" + dword("FontSize", 12)
+            + dword("FontColor", 0x00FF8000) + dword("FontCharSet", 0xA2) + dword("FontStyle", 0)
+            + dword("HintColor", 25);
+    QTest::newRow("more odd values") << dword("AktOrdner", 2) + dword("Lerntyp", 1)
+            + dword("Anzeigetyp", 7) + dword("ZufallS", 1) + dword("GrossKleinS", 0)
+            + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
+            + dword("FontSize", 0) + dword("FontColor", 0xFF00000F) + dword("FontCharSet", 238)
+            + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF)
+                                     << dword("AktOrdner", 2) + dword("Lerntyp", 1)
+            + dword("Anzeigetyp", 3) + dword("ZufallS", 1) + dword("GrossKleinS", 0)
+            + dword("Sounds", 1) + "\"FontName\"=\"Times \\\"New\\\" Roman\"\n"
+            + dword("FontSize", 16) + dword("FontColor", 0xFF000008) + dword("FontCharSet", 238)
+            + dword("FontStyle", 9) + dword("HintColor", 0xFFFFFFFF);
 }
 
 void TestSettingsStore::saveWritesEveryValueNormalisedInOrder()
@@ -396,18 +439,25 @@ void TestSettingsStore::valueOfWrongTypeStopsTheLoad_data()
 
     const QByteArray before = dword("AktOrdner", 2) + dword("Lerntyp", 1);
     const QStringList callsBefore{"DatenordnerSetzen 2", "ApplySettings, Lerntyp 1"};
-    QTest::newRow("text for a number") << before + "\"Anzeigetyp\"=\"3\"\n" + dword("Sounds", 1)
-                                       << "Anzeigetyp" << "Ungültiger Datentyp für 'Anzeigetyp'" << callsBefore;
-    QTest::newRow("number of eight bytes") << before + "\"GrossKleinS\"=hex(b):01,00,00,00,00,00,00,00\n"
-                                           << "GrossKleinS" << "Ungültiger Datentyp für 'GrossKleinS'"
-                                           << callsBefore;
-    QTest::newRow("number that is none") << before + "\"GrossKleinS\"=dword:eins\n" << "GrossKleinS"
-                                         << "Fehler beim Holen der Daten für 'GrossKleinS'" << callsBefore;
-    QTest::newRow("number for a text") << before + dword("FontName", 1) + dword("Sounds", 1) << "FontName"
-                                       << "Ungültiger Datentyp für 'FontName'" << callsBefore;
-    QTest::newRow("last value") << before + "\"HintColor\"=\"1\"\n" << "HintColor"
+    QTest::newRow("text for a number")
+        << before + "\"Anzeigetyp\"=\"3\"\n" + dword("Sounds", 1) << "Anzeigetyp"
+        << "Ungültiger Datentyp für 'Anzeigetyp'" << callsBefore;
+    QTest::newRow("number of eight bytes")
+        << before + "\"GrossKleinS\"=hex(b):01,00,00,00,00,00,00,00\n"
+        << "GrossKleinS"
+        << "Ungültiger Datentyp für 'GrossKleinS'" << callsBefore;
+    QTest::newRow("number that is none")
+        << before + "\"GrossKleinS\"=dword:eins\n"
+        << "GrossKleinS"
+        << "Fehler beim Holen der Daten für 'GrossKleinS'" << callsBefore;
+    QTest::newRow("number for a text")
+        << before + dword("FontName", 1) + dword("Sounds", 1) << "FontName"
+        << "Ungültiger Datentyp für 'FontName'" << callsBefore;
+    QTest::newRow("last value") << before + "\"HintColor\"=\"1\"\n"
+                                << "HintColor"
                                 << "Ungültiger Datentyp für 'HintColor'" << callsBefore;
-    QTest::newRow("first value") << QByteArray("\"AktOrdner\"=\"2\"\n") + dword("Lerntyp", 1) << "AktOrdner"
+    QTest::newRow("first value") << QByteArray("\"AktOrdner\"=\"2\"\n") + dword("Lerntyp", 1)
+                                 << "AktOrdner"
                                  << "Ungültiger Datentyp für 'AktOrdner'" << QStringList();
 }
 
@@ -417,8 +467,9 @@ void TestSettingsStore::valueOfWrongTypeStopsTheLoad()
     QFETCH(QString, badValue);
     QFETCH(QString, message);
     QFETCH(QStringList, calls);
-    const QStringList order{"AktOrdner", "Lerntyp",  "Anzeigetyp", "ZufallS",     "GrossKleinS", "Sounds",
-                            "FontName",  "FontSize", "FontColor",  "FontCharSet", "FontStyle",   "HintColor"};
+    const QStringList order{"AktOrdner",   "Lerntyp",     "Anzeigetyp", "ZufallS",
+                            "GrossKleinS", "Sounds",      "FontName",   "FontSize",
+                            "FontColor",   "FontCharSet", "FontStyle",  "HintColor"};
     QStringList before;
     for (const QString &name : order)
         before.append(setting(name));

@@ -27,12 +27,12 @@ void TestSharedFont::colourTable_data()
         const char *name;
         int red, green, blue;
     } rows[] = {
-        {"Schwarz", 0, 0, 0},         {"Weiß", 255, 255, 255},      {"Gelb", 255, 255, 0},
-        {"Blau", 0, 0, 255},          {"Marineblau", 0, 0, 128},    {"Himmelblau", 166, 202, 240},
-        {"Blaugrün", 0, 128, 128},    {"Grün", 0, 128, 0},          {"Minzgrün", 192, 220, 192},
-        {"Gelbgrün", 0, 255, 0},      {"Olivgrün", 128, 128, 0},    {"Grau", 128, 128, 128},
+        {"Schwarz", 0, 0, 0},          {"Weiß", 255, 255, 255},     {"Gelb", 255, 255, 0},
+        {"Blau", 0, 0, 255},           {"Marineblau", 0, 0, 128},   {"Himmelblau", 166, 202, 240},
+        {"Blaugrün", 0, 128, 128},     {"Grün", 0, 128, 0},         {"Minzgrün", 192, 220, 192},
+        {"Gelbgrün", 0, 255, 0},       {"Olivgrün", 128, 128, 0},   {"Grau", 128, 128, 128},
         {"Dunkelgrau", 128, 128, 128}, {"Hellgrau", 192, 192, 192}, {"Rot", 255, 0, 0},
-        {"Purpur", 128, 0, 128},      {"Lila", 255, 0, 255},        {"Silber", 192, 192, 192},
+        {"Purpur", 128, 0, 128},       {"Lila", 255, 0, 255},       {"Silber", 192, 192, 192},
         {"Braun", 128, 0, 0},
     };
     int nr = 0;

@@ -92,7 +92,8 @@ void TestShowModal::learnerRows()
     QTest::addColumn<Learner>("learner");
     QTest::addColumn<int>("result");
     QTest::newRow("O&K") << Learner::TypesAndClicksOk << int(QDialog::Accepted);
-    QTest::newRow("Enter, the default button") << Learner::TypesAndPressesEnter << int(QDialog::Accepted);
+    QTest::newRow("Enter, the default button")
+        << Learner::TypesAndPressesEnter << int(QDialog::Accepted);
     QTest::newRow("&Abbrechen") << Learner::ClicksAbbrechen << int(QDialog::Rejected);
     QTest::newRow("Escape") << Learner::PressesEscape << int(QDialog::Rejected);
 }

@@ -1,5 +1,5 @@
-#include "support/FileSizeLimit.h"
 #include "platform/linux/FileRegistry.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +33,8 @@ void writeAll(const QString &fileName, const QByteArray &bytes)
 
 ino_t inode(const QString &fileName)
 {
-    struct stat info{};
+    struct stat info
+    {};
     return ::stat(QFile::encodeName(fileName).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
@@ -48,7 +49,8 @@ bool lockIsFree(const QString &lockFile)
     return free;
 }
 
-const QByteArray header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n";
+const QByteArray header =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n";
 
 } // namespace
 
@@ -86,10 +88,11 @@ private slots:
         QCOMPARE(key->WriteText(u"FontName", u"Arial"), RegistryResult::Ok);
         QCOMPARE(key->WriteInteger(u"FontColor", std::int32_t(0xFF000008u)), RegistryResult::Ok);
         QCOMPARE(key->WriteInteger(u"AktOrdner", 1), RegistryResult::Ok); // keeps its place
-        QCOMPARE(readAll(m_file), header
-                                      + "\"AktOrdner\"=dword:00000001\n"
-                                        "\"FontName\"=\"Arial\"\n"
-                                        "\"FontColor\"=dword:ff000008\n");
+        QCOMPARE(readAll(m_file),
+                 header
+                     + "\"AktOrdner\"=dword:00000001\n"
+                       "\"FontName\"=\"Arial\"\n"
+                       "\"FontColor\"=dword:ff000008\n");
     }
 
     void valuesComeBackAsWritten_data()
@@ -97,14 +100,19 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("empty") << QString() << QByteArray("\"V\"=\"\"");
-        QTest::newRow("umlauts") << QString("Jänner – Straße") << QString("\"V\"=\"Jänner – Straße\"").toUtf8();
+        QTest::newRow("umlauts") << QString("Jänner – Straße")
+                                 << QString("\"V\"=\"Jänner – Straße\"").toUtf8();
         QTest::newRow("quotes and backslashes")
-            << QString("C:\\Daten\\\"neu\"\\") << QByteArray("\"V\"=\"C:\\\\Daten\\\\\\\"neu\\\"\\\\\"");
-        QTest::newRow("line break") << QString("a\r\nb") << QByteArray("\"V\"=hex(1):61,00,0d,00,0a,00,62,00,00,00");
-        QTest::newRow("zero inside") << QString("a") + QChar(0) + "b"
-                                     << QByteArray("\"V\"=hex(1):61,00,00,00,62,00,00,00");
-        QTest::newRow("broken surrogate") << QString(QChar(0xD800)) << QByteArray("\"V\"=hex(1):00,d8,00,00");
-        QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x98\x80") << QByteArray("\"V\"=\"\xF0\x9F\x98\x80\"");
+            << QString("C:\\Daten\\\"neu\"\\")
+            << QByteArray("\"V\"=\"C:\\\\Daten\\\\\\\"neu\\\"\\\\\"");
+        QTest::newRow("line break")
+            << QString("a\r\nb") << QByteArray("\"V\"=hex(1):61,00,0d,00,0a,00,62,00,00,00");
+        QTest::newRow("zero inside")
+            << QString("a") + QChar(0) + "b" << QByteArray("\"V\"=hex(1):61,00,00,00,62,00,00,00");
+        QTest::newRow("broken surrogate")
+            << QString(QChar(0xD800)) << QByteArray("\"V\"=hex(1):00,d8,00,00");
+        QTest::newRow("outside the BMP")
+            << QString::fromUtf8("\xF0\x9F\x98\x80") << QByteArray("\"V\"=\"\xF0\x9F\x98\x80\"");
     }
 
     void valuesComeBackAsWritten()
@@ -146,22 +154,37 @@ private slots:
         QTest::addColumn<int>("number");
         using R = RegistryResult;
         QTest::newRow("text") << QByteArray("\"V\"=\"1\"") << R::Ok << "1" << R::WrongType << 0;
-        QTest::newRow("dword") << QByteArray("\"V\"=dword:0000000a") << R::WrongType << "" << R::Ok << 10;
-        QTest::newRow("short dword") << QByteArray("\"V\"=DWORD:A") << R::WrongType << "" << R::Ok << 10;
-        QTest::newRow("hex(4)") << QByteArray("\"V\"=hex(4):0a,00,00,00") << R::WrongType << "" << R::Ok << 10;
-        QTest::newRow("hex(1)") << QByteArray("\"V\"=hex(1):31,00,00,00") << R::Ok << "1" << R::WrongType << 0;
-        QTest::newRow("hex(2)") << QByteArray("\"V\"=hex(2):25,00,00,00") << R::Ok << "%" << R::WrongType << 0;
-        QTest::newRow("binary") << QByteArray("\"V\"=hex:01,02") << R::WrongType << "" << R::WrongType << 0;
-        QTest::newRow("multi-string") << QByteArray("\"V\"=hex(7):00,00") << R::WrongType << "" << R::WrongType << 0;
-        QTest::newRow("dword with letters") << QByteArray("\"V\"=dword:xyz") << R::WrongType << "" << R::BadData << 0;
-        QTest::newRow("dword too long") << QByteArray("\"V\"=dword:123456789") << R::WrongType << "" << R::BadData << 0;
-        QTest::newRow("hex(4) of 3 bytes") << QByteArray("\"V\"=hex(4):0a,00,00") << R::WrongType << "" << R::BadData << 0;
-        QTest::newRow("unterminated text") << QByteArray("\"V\"=\"abc") << R::BadData << "" << R::WrongType << 0;
-        QTest::newRow("text with tail") << QByteArray("\"V\"=\"abc\" x") << R::BadData << "" << R::WrongType << 0;
-        QTest::newRow("unknown escape") << QByteArray("\"V\"=\"C:\\Daten\"") << R::BadData << "" << R::WrongType << 0;
-        QTest::newRow("odd hex(1)") << QByteArray("\"V\"=hex(1):31,00,00") << R::BadData << "" << R::WrongType << 0;
+        QTest::newRow("dword") << QByteArray("\"V\"=dword:0000000a") << R::WrongType << "" << R::Ok
+                               << 10;
+        QTest::newRow("short dword")
+            << QByteArray("\"V\"=DWORD:A") << R::WrongType << "" << R::Ok << 10;
+        QTest::newRow("hex(4)") << QByteArray("\"V\"=hex(4):0a,00,00,00") << R::WrongType << ""
+                                << R::Ok << 10;
+        QTest::newRow("hex(1)") << QByteArray("\"V\"=hex(1):31,00,00,00") << R::Ok << "1"
+                                << R::WrongType << 0;
+        QTest::newRow("hex(2)") << QByteArray("\"V\"=hex(2):25,00,00,00") << R::Ok << "%"
+                                << R::WrongType << 0;
+        QTest::newRow("binary") << QByteArray("\"V\"=hex:01,02") << R::WrongType << ""
+                                << R::WrongType << 0;
+        QTest::newRow("multi-string")
+            << QByteArray("\"V\"=hex(7):00,00") << R::WrongType << "" << R::WrongType << 0;
+        QTest::newRow("dword with letters")
+            << QByteArray("\"V\"=dword:xyz") << R::WrongType << "" << R::BadData << 0;
+        QTest::newRow("dword too long")
+            << QByteArray("\"V\"=dword:123456789") << R::WrongType << "" << R::BadData << 0;
+        QTest::newRow("hex(4) of 3 bytes")
+            << QByteArray("\"V\"=hex(4):0a,00,00") << R::WrongType << "" << R::BadData << 0;
+        QTest::newRow("unterminated text")
+            << QByteArray("\"V\"=\"abc") << R::BadData << "" << R::WrongType << 0;
+        QTest::newRow("text with tail")
+            << QByteArray("\"V\"=\"abc\" x") << R::BadData << "" << R::WrongType << 0;
+        QTest::newRow("unknown escape")
+            << QByteArray("\"V\"=\"C:\\Daten\"") << R::BadData << "" << R::WrongType << 0;
+        QTest::newRow("odd hex(1)")
+            << QByteArray("\"V\"=hex(1):31,00,00") << R::BadData << "" << R::WrongType << 0;
         QTest::newRow("nothing") << QByteArray("\"V\"=") << R::WrongType << "" << R::WrongType << 0;
-        QTest::newRow("not a value") << QByteArray("V=\"1\"") << R::Missing << "" << R::Missing << 0;
+        QTest::newRow("not a value")
+            << QByteArray("V=\"1\"") << R::Missing << "" << R::Missing << 0;
     }
 
     void typesAreChecked()
@@ -219,7 +242,8 @@ private slots:
         key.reset();
 
         std::unique_ptr<RegistryKey> none;
-        QCOMPARE(m_registry->OpenKey(u"Software\\Lernwendel", false, none), RegistryResult::Missing);
+        QCOMPARE(m_registry->OpenKey(u"Software\\Lernwendel", false, none),
+                 RegistryResult::Missing);
         QVERIFY(!none);
     }
 
@@ -296,17 +320,18 @@ private slots:
 
         // A change writes the file anew; what was not understood survives.
         QCOMPARE(key->WriteInteger(u"FontSize", 20), RegistryResult::Ok);
-        QCOMPARE(readAll(m_file), header
-                                      + "; chosen by hand\n"
-                                        "\"FontName\"=\"Courier New\"\n"
-                                        "\"FontSize\"=dword:00000014\n"
-                                        "this line means nothing\n"
-                                        "\"Bad\xFF\"=\"x\"\n"
-                                        "\"Long\"=\"La\"\n"
-                                        "@=\"default\"\n"
-                                        "\n"
-                                        "[HKEY_CURRENT_USER\\Software\\Other]\n"
-                                        "\"FontName\"=\"Wrong\"\n");
+        QCOMPARE(readAll(m_file),
+                 header
+                     + "; chosen by hand\n"
+                       "\"FontName\"=\"Courier New\"\n"
+                       "\"FontSize\"=dword:00000014\n"
+                       "this line means nothing\n"
+                       "\"Bad\xFF\"=\"x\"\n"
+                       "\"Long\"=\"La\"\n"
+                       "@=\"default\"\n"
+                       "\n"
+                       "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                       "\"FontName\"=\"Wrong\"\n");
         QCOMPARE(key->ReadText(u"FontName", text), RegistryResult::Ok);
         QCOMPARE(text, u"Courier New");
     }
@@ -374,8 +399,10 @@ private slots:
         const QByteArray before = readAll(m_file);
         const int result = runWithFileSizeLimit(before.size() + 20, [this] {
             auto key = open();
-            return key->WriteText(u"Long", QString(400, u'y').toStdU16String()) == RegistryResult::Failed
-                ? 0 : 1;
+            return key->WriteText(u"Long", QString(400, u'y').toStdU16String())
+                    == RegistryResult::Failed
+                ? 0
+                : 1;
         });
         QCOMPARE(result, 0);
         QCOMPARE(readAll(m_file), before);

@@ -44,11 +44,15 @@ private slots:
         QTest::addColumn<bool>("grantsActivation");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<bool>("result");
-        QTest::newRow("behind others") << false << false << true << QStringList{"BringToFront"} << true;
-        QTest::newRow("minimised") << true << false << true << QStringList{"Restore", "BringToFront"} << true;
+        QTest::newRow("behind others")
+            << false << false << true << QStringList{"BringToFront"} << true;
+        QTest::newRow("minimised")
+            << true << false << true << QStringList{"Restore", "BringToFront"} << true;
         QTest::newRow("in front already") << false << true << true << QStringList{} << true;
-        QTest::newRow("minimised in front") << true << true << true << QStringList{"Restore"} << true;
-        QTest::newRow("activation refused") << false << false << false << QStringList{"BringToFront"} << false;
+        QTest::newRow("minimised in front")
+            << true << true << true << QStringList{"Restore"} << true;
+        QTest::newRow("activation refused")
+            << false << false << false << QStringList{"BringToFront"} << false;
     }
 
     void forceForegroundWindow()

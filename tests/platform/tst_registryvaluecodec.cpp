@@ -54,35 +54,64 @@ private slots:
     {
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("value");
-        QTest::newRow("text") << "\"Arial\"" << "text:Arial";
-        QTest::newRow("empty text") << "\"\"" << "text:";
-        QTest::newRow("escapes") << "\"C:\\\\a\\\"b\\\"\"" << "text:C:\\a\"b\"";
-        QTest::newRow("unknown escape") << "\"C:\\Daten\"" << "other meant text";
-        QTest::newRow("escape at the end") << "\"a\\" << "other meant text";
-        QTest::newRow("unterminated text") << "\"abc" << "other meant text";
-        QTest::newRow("text with tail") << "\"abc\" x" << "other meant text";
-        QTest::newRow("dword") << "dword:0000000a" << "number:10";
-        QTest::newRow("short dword, capitals") << "DWORD:A" << "number:10";
-        QTest::newRow("largest dword") << "dword:ffffffff" << "number:4294967295";
-        QTest::newRow("dword with letters") << "dword:xyz" << "other meant number";
-        QTest::newRow("dword too long") << "dword:123456789" << "other meant number";
-        QTest::newRow("dword with sign") << "dword:+1" << "other meant number";
-        QTest::newRow("empty dword") << "dword:" << "other meant number";
-        QTest::newRow("hex(1)") << "hex(1):31,00,00,00" << "text:1";
-        QTest::newRow("hex(1) without zero") << "hex(1):31,00" << "text:1";
-        QTest::newRow("hex(2), blanks") << "hex(2): 25 , 00 ,00,00" << "text:%";
-        QTest::newRow("odd hex(1)") << "hex(1):31,00,00" << "other meant text";
-        QTest::newRow("hex(4)") << "hex(4):0a,00,00,80" << "number:2147483658";
-        QTest::newRow("hex(4) of 3 bytes") << "hex(4):0a,00,00" << "other meant number";
-        QTest::newRow("hex item of three digits") << "hex(4):0a,00,00,100" << "other meant number";
-        QTest::newRow("hex item with sign") << "hex(4):+a,00,00,00" << "other meant number";
-        QTest::newRow("hex item missing") << "hex(4):0a,,00,00,00" << "other meant number";
-        QTest::newRow("binary") << "hex:01,02" << "other";
-        QTest::newRow("multi-string") << "hex(7):00,00" << "other";
-        QTest::newRow("hex type too long") << "hex(123456789abc):00" << "other";
-        QTest::newRow("hex type not hex") << "hex(x):00" << "other";
-        QTest::newRow("nothing") << "" << "other";
-        QTest::newRow("a word") << "yes" << "other";
+        QTest::newRow("text") << "\"Arial\""
+                              << "text:Arial";
+        QTest::newRow("empty text") << "\"\""
+                                    << "text:";
+        QTest::newRow("escapes") << "\"C:\\\\a\\\"b\\\"\""
+                                 << "text:C:\\a\"b\"";
+        QTest::newRow("unknown escape") << "\"C:\\Daten\""
+                                        << "other meant text";
+        QTest::newRow("escape at the end") << "\"a\\"
+                                           << "other meant text";
+        QTest::newRow("unterminated text") << "\"abc"
+                                           << "other meant text";
+        QTest::newRow("text with tail") << "\"abc\" x"
+                                        << "other meant text";
+        QTest::newRow("dword") << "dword:0000000a"
+                               << "number:10";
+        QTest::newRow("short dword, capitals") << "DWORD:A"
+                                               << "number:10";
+        QTest::newRow("largest dword") << "dword:ffffffff"
+                                       << "number:4294967295";
+        QTest::newRow("dword with letters") << "dword:xyz"
+                                            << "other meant number";
+        QTest::newRow("dword too long") << "dword:123456789"
+                                        << "other meant number";
+        QTest::newRow("dword with sign") << "dword:+1"
+                                         << "other meant number";
+        QTest::newRow("empty dword") << "dword:"
+                                     << "other meant number";
+        QTest::newRow("hex(1)") << "hex(1):31,00,00,00"
+                                << "text:1";
+        QTest::newRow("hex(1) without zero") << "hex(1):31,00"
+                                             << "text:1";
+        QTest::newRow("hex(2), blanks") << "hex(2): 25 , 00 ,00,00"
+                                        << "text:%";
+        QTest::newRow("odd hex(1)") << "hex(1):31,00,00"
+                                    << "other meant text";
+        QTest::newRow("hex(4)") << "hex(4):0a,00,00,80"
+                                << "number:2147483658";
+        QTest::newRow("hex(4) of 3 bytes") << "hex(4):0a,00,00"
+                                           << "other meant number";
+        QTest::newRow("hex item of three digits") << "hex(4):0a,00,00,100"
+                                                  << "other meant number";
+        QTest::newRow("hex item with sign") << "hex(4):+a,00,00,00"
+                                            << "other meant number";
+        QTest::newRow("hex item missing") << "hex(4):0a,,00,00,00"
+                                          << "other meant number";
+        QTest::newRow("binary") << "hex:01,02"
+                                << "other";
+        QTest::newRow("multi-string") << "hex(7):00,00"
+                                      << "other";
+        QTest::newRow("hex type too long") << "hex(123456789abc):00"
+                                           << "other";
+        QTest::newRow("hex type not hex") << "hex(x):00"
+                                          << "other";
+        QTest::newRow("nothing") << ""
+                                 << "other";
+        QTest::newRow("a word") << "yes"
+                                << "other";
     }
 
     void dataIsDecodedByItsType()
@@ -103,17 +132,23 @@ private slots:
         QTest::addColumn<QString>("text"); // null: the value is the number
         QTest::addColumn<quint32>("number");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("text") << "FontName" << "Arial" << 0u << QByteArray("\"FontName\"=\"Arial\"");
-        QTest::newRow("default value") << "" << "x" << 0u << QByteArray("@=\"x\"");
+        QTest::newRow("text") << "FontName"
+                              << "Arial" << 0u << QByteArray("\"FontName\"=\"Arial\"");
+        QTest::newRow("default value") << ""
+                                       << "x" << 0u << QByteArray("@=\"x\"");
         QTest::newRow("escaped name and text")
-            << "a\"b\\" << "C:\\\"neu\"" << 0u << QByteArray("\"a\\\"b\\\\\"=\"C:\\\\\\\"neu\\\"\"");
-        QTest::newRow("umlauts") << "V" << "Jänner" << 0u << QString("\"V\"=\"Jänner\"").toUtf8();
+            << "a\"b\\"
+            << "C:\\\"neu\"" << 0u << QByteArray("\"a\\\"b\\\\\"=\"C:\\\\\\\"neu\\\"\"");
+        QTest::newRow("umlauts") << "V"
+                                 << "Jänner" << 0u << QString("\"V\"=\"Jänner\"").toUtf8();
         QTest::newRow("line break as hex(1)")
-            << "V" << "a\r\nb" << 0u << QByteArray("\"V\"=hex(1):61,00,0d,00,0a,00,62,00,00,00");
+            << "V"
+            << "a\r\nb" << 0u << QByteArray("\"V\"=hex(1):61,00,0d,00,0a,00,62,00,00,00");
         QTest::newRow("broken surrogate as hex(1)")
             << "V" << QString(QChar(0xD800)) << 0u << QByteArray("\"V\"=hex(1):00,d8,00,00");
         QTest::newRow("number") << "N" << QString() << 10u << QByteArray("\"N\"=dword:0000000a");
-        QTest::newRow("all bits") << "N" << QString() << 0xFFFFFFFFu << QByteArray("\"N\"=dword:ffffffff");
+        QTest::newRow("all bits") << "N" << QString() << 0xFFFFFFFFu
+                                  << QByteArray("\"N\"=dword:ffffffff");
     }
 
     void valuesAreWrittenOnOneLine()
@@ -145,14 +180,22 @@ private slots:
         QTest::addColumn<bool>("isValue");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("data");
-        QTest::newRow("plain") << "\"A\"=\"1\"" << true << "A" << "\"1\"";
-        QTest::newRow("blanks around") << "  \"A\" =\t\"1\"  " << true << "A" << "\"1\"";
-        QTest::newRow("default") << "@=dword:1" << true << "" << "dword:1";
-        QTest::newRow("nothing after =") << "\"A\"=" << true << "A" << "";
-        QTest::newRow("unquoted name") << "A=\"1\"" << false << "" << "";
-        QTest::newRow("no =") << "\"A\" \"1\"" << false << "" << "";
-        QTest::newRow("name unterminated") << "\"A=1" << false << "" << "";
-        QTest::newRow("comment") << "; \"A\"=\"1\"" << false << "" << "";
+        QTest::newRow("plain") << "\"A\"=\"1\"" << true << "A"
+                               << "\"1\"";
+        QTest::newRow("blanks around") << "  \"A\" =\t\"1\"  " << true << "A"
+                                       << "\"1\"";
+        QTest::newRow("default") << "@=dword:1" << true << ""
+                                 << "dword:1";
+        QTest::newRow("nothing after =") << "\"A\"=" << true << "A"
+                                         << "";
+        QTest::newRow("unquoted name") << "A=\"1\"" << false << ""
+                                       << "";
+        QTest::newRow("no =") << "\"A\" \"1\"" << false << ""
+                              << "";
+        QTest::newRow("name unterminated") << "\"A=1" << false << ""
+                                           << "";
+        QTest::newRow("comment") << "; \"A\"=\"1\"" << false << ""
+                                 << "";
     }
 
     void valueLinesAreSplitAtTheEqualsSign()
@@ -177,8 +220,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("values");
         QTest::newRow("continued over two lines")
-            << QByteArray("\"L\"=hex(1):4c,00,\\\n  61,00,00,00\n")
-            << QStringList{"L -> text:La"};
+            << QByteArray("\"L\"=hex(1):4c,00,\\\n  61,00,00,00\n") << QStringList{"L -> text:La"};
         QTest::newRow("continued over three lines")
             << QByteArray("\"L\"=hex(4):0a,\\\n00,\\\n00,00\n\"B\"=\"b\"\n")
             << QStringList{"L -> number:10", "B -> text:b"};

@@ -51,7 +51,8 @@ private slots:
         const QString server = QStandardPaths::findExecutable("Xvfb");
         if (server.isEmpty())
             QSKIP("Xvfb is not installed");
-        m_server.start(server, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+        m_server.start(server,
+                       {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
         QVERIFY(m_server.waitForStarted());
         while (!m_server.canReadLine())
             QVERIFY(m_server.waitForReadyRead(30000));
@@ -65,8 +66,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             m_clients.push_back(XCreateSimpleWindow(m_wm, root, 0, 0, 100, 100, 0, 0, 0));
         const QByteArray title = "Datei - Lernwendel V1.23";
-        XChangeProperty(m_wm, m_clients[0], atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>(title.constData()), int(title.size()));
+        XChangeProperty(m_wm, m_clients[0], atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char *>(title.constData()),
+                        int(title.size()));
         XStoreName(m_wm, m_clients[1], "\xC4rger"); // WM_NAME in Latin-1
         XSync(m_wm, False);
     }

@@ -53,7 +53,8 @@ public:
     bool WaitForSessions(int count)
     {
         std::unique_lock lock(m_mutex);
-        return m_ended.wait_for(lock, std::chrono::seconds(30), [&] { return m_sessions >= count; });
+        return m_ended.wait_for(lock, std::chrono::seconds(30),
+                                [&] { return m_sessions >= count; });
     }
 
     // "Operation Name" of the operation that fails, e.g. "ReadText ProgramClose".
@@ -63,7 +64,8 @@ public:
         m_failOn = operation;
     }
 
-    RegistryResult OpenKey(const std::u16string &path, bool create, std::unique_ptr<RegistryKey> &key) override
+    RegistryResult OpenKey(const std::u16string &path, bool create,
+                           std::unique_ptr<RegistryKey> &key) override
     {
         const QString name = QString::fromStdU16String(path);
         std::unique_lock lock(m_mutex);
@@ -90,9 +92,10 @@ private:
     {
     public:
         Key(FakeRegistry &registry, QString name, std::unique_lock<std::recursive_mutex> lock)
-            : m_registry(registry), m_name(std::move(name)), m_lock(std::move(lock))
-        {
-        }
+            : m_registry(registry)
+            , m_name(std::move(name))
+            , m_lock(std::move(lock))
+        {}
         ~Key() override { m_registry.endSession(); }
 
         bool ValueExists(const std::u16string &name) override { return find(name) != nullptr; }

@@ -19,7 +19,8 @@ bool writeRegistryKey(CurrentUserRegistry &registry, const QString &key, const Q
 {
     const std::u16string path = key.toStdU16String();
     std::unique_ptr<RegistryKey> open;
-    if (registry.OpenKey(path, true, open) != RegistryResult::Ok || open->DeleteKey() != RegistryResult::Ok)
+    if (registry.OpenKey(path, true, open) != RegistryResult::Ok
+        || open->DeleteKey() != RegistryResult::Ok)
         return false;
     open.reset();
     if (registry.OpenKey(path, true, open) != RegistryResult::Ok)
@@ -27,8 +28,9 @@ bool writeRegistryKey(CurrentUserRegistry &registry, const QString &key, const Q
     for (const QString &entry : values) {
         const RegistryValueSpec spec = parseRegistryValueSpec(entry);
         const std::u16string name = spec.name.toStdU16String();
-        const RegistryResult result = spec.isText ? open->WriteText(name, spec.text.toStdU16String())
-                                                  : open->WriteInteger(name, spec.number);
+        const RegistryResult result = spec.isText
+            ? open->WriteText(name, spec.text.toStdU16String())
+            : open->WriteInteger(name, spec.number);
         if (result != RegistryResult::Ok)
             return false;
     }

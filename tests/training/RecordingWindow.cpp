@@ -128,15 +128,24 @@ bool RecordingWindow::DateiBearbeiten(const QString &Datei, const QString &Titel
 QString RecordingWindow::name(Control control)
 {
     switch (control) {
-    case Control::None: return QStringLiteral("None");
-    case Control::Edit1: return QStringLiteral("Edit1");
-    case Control::Edit2: return QStringLiteral("Edit2");
-    case Control::RichEdit1: return QStringLiteral("RichEdit1");
-    case Control::Button1: return QStringLiteral("Button1");
-    case Control::Button2: return QStringLiteral("Button2");
-    case Control::Button3: return QStringLiteral("Button3");
-    case Control::Button4: return QStringLiteral("Button4");
-    case Control::Other: return QStringLiteral("Other");
+    case Control::None:
+        return QStringLiteral("None");
+    case Control::Edit1:
+        return QStringLiteral("Edit1");
+    case Control::Edit2:
+        return QStringLiteral("Edit2");
+    case Control::RichEdit1:
+        return QStringLiteral("RichEdit1");
+    case Control::Button1:
+        return QStringLiteral("Button1");
+    case Control::Button2:
+        return QStringLiteral("Button2");
+    case Control::Button3:
+        return QStringLiteral("Button3");
+    case Control::Button4:
+        return QStringLiteral("Button4");
+    case Control::Other:
+        return QStringLiteral("Other");
     }
     return QString();
 }
@@ -144,15 +153,24 @@ QString RecordingWindow::name(Control control)
 QString RecordingWindow::name(Command command)
 {
     switch (command) {
-    case Command::Button1: return QStringLiteral("Button1");
-    case Command::Button2: return QStringLiteral("Button2");
-    case Command::Button3: return QStringLiteral("Button3");
-    case Command::Button4: return QStringLiteral("Button4");
-    case Command::MenuAktPruefen: return QStringLiteral("MenuAktPruefen");
-    case Command::MenuAktNeu: return QStringLiteral("MenuAktNeu");
-    case Command::MenuAktWeiter: return QStringLiteral("MenuAktWeiter");
-    case Command::MenuAktFertig: return QStringLiteral("MenuAktFertig");
-    case Command::MenuDateiSpeichern: return QStringLiteral("MenuDateiSpeichern");
+    case Command::Button1:
+        return QStringLiteral("Button1");
+    case Command::Button2:
+        return QStringLiteral("Button2");
+    case Command::Button3:
+        return QStringLiteral("Button3");
+    case Command::Button4:
+        return QStringLiteral("Button4");
+    case Command::MenuAktPruefen:
+        return QStringLiteral("MenuAktPruefen");
+    case Command::MenuAktNeu:
+        return QStringLiteral("MenuAktNeu");
+    case Command::MenuAktWeiter:
+        return QStringLiteral("MenuAktWeiter");
+    case Command::MenuAktFertig:
+        return QStringLiteral("MenuAktFertig");
+    case Command::MenuDateiSpeichern:
+        return QStringLiteral("MenuDateiSpeichern");
     }
     return QString();
 }

@@ -38,7 +38,8 @@ struct Fixture
     Fixture()
     {
         QVERIFY(dir.isValid());
-        write(QStringLiteral("Filenames.ini"), QStringLiteral("[Filenames]\r\nFilename1=a.dat\r\n"));
+        write(QStringLiteral("Filenames.ini"),
+              QStringLiteral("[Filenames]\r\nFilename1=a.dat\r\n"));
     }
 
     QString write(const QString &name, const QString &text)
@@ -53,7 +54,8 @@ struct Fixture
     // A vocabulary file with a title and the given sides, chosen for training.
     QString choose(const QStringList &sides, const QString &name = QStringLiteral("a.dat"))
     {
-        const QString path = write(name, QStringLiteral("Titel\r\n") + sides.join(QStringLiteral("\r\n")));
+        const QString path =
+            write(name, QStringLiteral("Titel\r\n") + sides.join(QStringLiteral("\r\n")));
         t.Dateien = QStringList{path};
         return path;
     }
@@ -155,16 +157,13 @@ void TrainingTest::fileOrderWholeTraining()
     f.t.MenuAktNeuClick();
     QCOMPARE(f.w.takeCalls(),
              (QStringList{QStringLiteral("cue Starte.wav")}
-                 + showing(QStringLiteral("Haus"), QString(), QStringLiteral("3"))
-                 + QStringList{QStringLiteral("panel2 Los gehts..."),
-                               QStringLiteral("log clear"),
-                               QStringLiteral("log 1.: Los gehts..."),
-                               QStringLiteral("log caret"),
-                               QStringLiteral("disable MenuDateiSpeichern"),
-                               QStringLiteral("Edit2 editable"),
-                               QStringLiteral("disable Button1"),
-                               QStringLiteral("disable MenuAktPruefen")}
-                 + showing(QStringLiteral("Haus"), QString(), QStringLiteral("3"))));
+              + showing(QStringLiteral("Haus"), QString(), QStringLiteral("3"))
+              + QStringList{QStringLiteral("panel2 Los gehts..."), QStringLiteral("log clear"),
+                            QStringLiteral("log 1.: Los gehts..."), QStringLiteral("log caret"),
+                            QStringLiteral("disable MenuDateiSpeichern"),
+                            QStringLiteral("Edit2 editable"), QStringLiteral("disable Button1"),
+                            QStringLiteral("disable MenuAktPruefen")}
+              + showing(QStringLiteral("Haus"), QString(), QStringLiteral("3"))));
     QCOMPARE(f.t.AktZeile(), 1);
     QCOMPARE(f.t.MerkZeile, 1);
     QCOMPARE(f.t.ErgebnisText, QStringLiteral("house"));
@@ -187,31 +186,28 @@ void TrainingTest::fileOrderWholeTraining()
     QCOMPARE(f.t.FalschDaten, fehlerdatei);
     const QString summaryLine = QStringLiteral(
         "Das Training ist abgeschlossen! Einträge: 3, Richtig: 1, Falsch: 1, Übersprungen: 1");
-    QCOMPARE(f.w.takeCalls(),
-             (QStringList{QStringLiteral("enable MenuDateiSpeichern"),
-                         QStringLiteral("Edit2 editable"), QStringLiteral("enable Button1"),
-                         QStringLiteral("enable MenuAktPruefen"),
-                         QStringLiteral("cue Falsch.wav waiting"),
-                         QStringLiteral("log 4.: \"cat\" ist falsch! \"Hund\" heißt \"dog\"."),
-                         QStringLiteral("log caret"), QStringLiteral("cue Weiter.wav"),
-                         QStringLiteral("panel1 Verbleibende Einträge: 0"),
-                         QStringLiteral("focus Edit2"), QStringLiteral("cue Fertig.wav"),
-                         QStringLiteral("MessageDlg ") + summary(3, 1, 1, 1)}
-                 + idle
-                 + QStringList{QStringLiteral("enable MenuDateiSpeichern"),
-                               QStringLiteral("Edit2 read-only"),
-                               QStringLiteral("disable Button1"),
-                               QStringLiteral("disable MenuAktPruefen"),
-                               QStringLiteral("panel2 ") + NeuHinweis,
-                               QStringLiteral("log 5.: ") + summaryLine,
-                               QStringLiteral("log caret"),
-                               QStringLiteral("log 6.: ") + NeuHinweis + QLatin1Char('.'),
-                               QStringLiteral("log caret"),
-                               QStringLiteral("MessageDlg Sollen die nicht gewussten Einträge "
-                                              "angezeigt werden?"),
-                               QStringLiteral("DateiBearbeiten"),
-                               QStringLiteral("log caret"),
-                               QStringLiteral("focus RichEdit1")}));
+    QCOMPARE(
+        f.w.takeCalls(),
+        (QStringList{QStringLiteral("enable MenuDateiSpeichern"), QStringLiteral("Edit2 editable"),
+                     QStringLiteral("enable Button1"), QStringLiteral("enable MenuAktPruefen"),
+                     QStringLiteral("cue Falsch.wav waiting"),
+                     QStringLiteral("log 4.: \"cat\" ist falsch! \"Hund\" heißt \"dog\"."),
+                     QStringLiteral("log caret"), QStringLiteral("cue Weiter.wav"),
+                     QStringLiteral("panel1 Verbleibende Einträge: 0"),
+                     QStringLiteral("focus Edit2"), QStringLiteral("cue Fertig.wav"),
+                     QStringLiteral("MessageDlg ") + summary(3, 1, 1, 1)}
+         + idle
+         + QStringList{QStringLiteral("enable MenuDateiSpeichern"),
+                       QStringLiteral("Edit2 read-only"), QStringLiteral("disable Button1"),
+                       QStringLiteral("disable MenuAktPruefen"),
+                       QStringLiteral("panel2 ") + NeuHinweis,
+                       QStringLiteral("log 5.: ") + summaryLine, QStringLiteral("log caret"),
+                       QStringLiteral("log 6.: ") + NeuHinweis + QLatin1Char('.'),
+                       QStringLiteral("log caret"),
+                       QStringLiteral("MessageDlg Sollen die nicht gewussten Einträge "
+                                      "angezeigt werden?"),
+                       QStringLiteral("DateiBearbeiten"), QStringLiteral("log caret"),
+                       QStringLiteral("focus RichEdit1")}));
 
     QCOMPARE(f.w.logLines,
              (QStringList{QStringLiteral("6.: ") + NeuHinweis + QLatin1Char('.'),
@@ -271,7 +267,8 @@ void TrainingTest::rightOnLastEntryWaitsForItsCue()
     QCOMPARE(f.w.logLines.at(1),
              QStringLiteral("4.: Das Training ist abgeschlossen! Einträge: 2, Richtig: 2, "
                             "Falsch: 0, Übersprungen: 0"));
-    QCOMPARE(f.w.logLines.at(2), QStringLiteral("3.: \"TREE\" ist richtig! \"Baum\" heißt \"tree\"."));
+    QCOMPARE(f.w.logLines.at(2),
+             QStringLiteral("3.: \"TREE\" ist richtig! \"Baum\" heißt \"tree\"."));
     QVERIFY(f.scriptsUsedUp()); // no question: nothing was missed
 }
 
@@ -290,8 +287,9 @@ void TrainingTest::randomOrderWholeTraining()
 
     f.w.draws = {1}; // of Haus, Hund: Hund
     f.answer(QStringLiteral("tree"));
-    QCOMPARE(f.t.Daten, (QStringList{QStringLiteral("Haus"), QStringLiteral("house"),
-                                     QStringLiteral("Hund"), QStringLiteral("dog")}));
+    QCOMPARE(f.t.Daten,
+             (QStringList{QStringLiteral("Haus"), QStringLiteral("house"), QStringLiteral("Hund"),
+                          QStringLiteral("dog")}));
     QCOMPARE(f.w.edit1, QStringLiteral("Hund"));
     QCOMPARE(f.t.AktZeile(), 2);
     QCOMPARE(f.w.panel1, remaining(QStringLiteral("2")));
@@ -344,13 +342,18 @@ void TrainingTest::directions_data()
 
     const QString a = QStringLiteral("Haus|Gebäude");
     const QString b = QStringLiteral("house");
-    QTest::newRow("A-B test") << 1 << false << QList<int>{} << a << "" << "house";
-    QTest::newRow("B-A test") << 2 << false << QList<int>{} << b << "" << "Haus | Gebäude";
-    QTest::newRow("X-X drawn as A-B") << 3 << false << QList<int>{1, 0} << a << "" << "house";
+    QTest::newRow("A-B test") << 1 << false << QList<int>{} << a << ""
+                              << "house";
+    QTest::newRow("B-A test") << 2 << false << QList<int>{} << b << ""
+                              << "Haus | Gebäude";
+    QTest::newRow("X-X drawn as A-B") << 3 << false << QList<int>{1, 0} << a << ""
+                                      << "house";
     QTest::newRow("X-X drawn as B-A") << 3 << false << QList<int>{0, 1} << b << ""
                                       << "Haus | Gebäude";
-    QTest::newRow("none chosen") << 0 << false << QList<int>{} << a << "" << "house";
-    QTest::newRow("out of range") << 7 << false << QList<int>{} << a << "" << "house";
+    QTest::newRow("none chosen") << 0 << false << QList<int>{} << a << ""
+                                 << "house";
+    QTest::newRow("out of range") << 7 << false << QList<int>{} << a << ""
+                                  << "house";
     QTest::newRow("A-B learn") << 1 << true << QList<int>{} << a << b << "";
     QTest::newRow("B-A learn") << 2 << true << QList<int>{} << b << a << "";
 }
@@ -381,9 +384,9 @@ void TrainingTest::directions()
     if (!lerntyp)
         f.w.answers << MsgResult::No;
     f.t.MenuAktWeiterClick();
-    QCOMPARE(f.t.FalschDaten, (lerntyp ? QStringList()
-                                      : QStringList{QStringLiteral("Haus|Gebäude"),
-                                                    QStringLiteral("house")}));
+    QCOMPARE(f.t.FalschDaten,
+             (lerntyp ? QStringList()
+                      : QStringList{QStringLiteral("Haus|Gebäude"), QStringLiteral("house")}));
     QVERIFY(f.scriptsUsedUp());
 }
 
@@ -582,9 +585,9 @@ void TrainingTest::neuWithoutChosenFilesOpensTheDialogs()
     };
     f.t.MenuAktNeuClick();
     const QStringList calls = f.w.calls;
-    QCOMPARE(calls.mid(0, 3), (QStringList{QStringLiteral("file selection dialog"),
-                                           QStringLiteral("options dialog"),
-                                           QStringLiteral("cue Starte.wav")}));
+    QCOMPARE(calls.mid(0, 3),
+             (QStringList{QStringLiteral("file selection dialog"), QStringLiteral("options dialog"),
+                          QStringLiteral("cue Starte.wav")}));
     QCOMPARE(f.t.AktZeile(), 1);
     QCOMPARE(f.w.edit1, QStringLiteral("Haus"));
 }
@@ -622,8 +625,9 @@ void TrainingTest::neuCancelledStartsNothing()
 
     f.w.takeCalls();
     f.t.MenuAktNeuClick(); // the dialog answers cancel
-    QCOMPARE(f.w.takeCalls(), (QStringList{QStringLiteral("file selection dialog"),
-                                           QStringLiteral("options dialog")}));
+    QCOMPARE(
+        f.w.takeCalls(),
+        (QStringList{QStringLiteral("file selection dialog"), QStringLiteral("options dialog")}));
     QCOMPARE(f.t.RichtigAnz, 1);
     QCOMPARE(f.t.AktZeile(), 1);
 
@@ -665,10 +669,11 @@ void TrainingTest::eachCommandSaysWhatHappenedAndWhatComes()
     f.answer(QStringLiteral("house"));
     f.answer(QStringLiteral("Ast"));
     // Also the first question, though the training showed it twice.
-    QCOMPARE(f.w.announcements,
-             (QStringList{QStringLiteral("Los gehts... Frage: Haus"),
-                          QStringLiteral("\"house\" ist richtig! \"Haus\" heißt \"house\". Frage: Baum"),
-                          QStringLiteral("\"Ast\" ist falsch! \"Baum\" heißt \"tree\". Frage: Hund")}));
+    QCOMPARE(
+        f.w.announcements,
+        (QStringList{QStringLiteral("Los gehts... Frage: Haus"),
+                     QStringLiteral("\"house\" ist richtig! \"Haus\" heißt \"house\". Frage: Baum"),
+                     QStringLiteral("\"Ast\" ist falsch! \"Baum\" heißt \"tree\". Frage: Hund")}));
 
     // The last verdict comes before the summary, which is then read as a
     // dialog; the lines the end writes to the log are read where the focus
@@ -688,7 +693,8 @@ void TrainingTest::eachCommandSaysWhatHappenedAndWhatComes()
     f.w.answers = {MsgResult::Yes, MsgResult::Ok};
     f.t.MenuAktFertigClick();
     QCOMPARE(f.w.announcements,
-             (QStringList{QStringLiteral("Los gehts... Frage: Haus"), QStringLiteral("Ich bin fertig.")}));
+             (QStringList{QStringLiteral("Los gehts... Frage: Haus"),
+                          QStringLiteral("Ich bin fertig.")}));
     QVERIFY(f.scriptsUsedUp());
 }
 
@@ -751,7 +757,8 @@ void TrainingTest::neuWithNothingLoadedStartsNothing()
     QStringList expected;
     if (oddMessage)
         expected << QStringLiteral("MessageDlg In \"%1\" befindet sich eine ungerade "
-                                   "Datensatzanzahl!").arg(path);
+                                   "Datensatzanzahl!")
+                        .arg(path);
     QCOMPARE(f.w.calls, expected);
     QVERIFY(f.scriptsUsedUp());
 }
@@ -790,8 +797,9 @@ void TrainingTest::neuWithNothingLoadedEndsARunningTraining()
     QVERIFY(f.w.edit1.isEmpty());
     QVERIFY(f.w.edit2.isEmpty());
     QVERIFY(f.w.edit2ReadOnly);
-    for (Command command : {Command::Button1, Command::Button3, Command::Button4, Command::MenuAktPruefen,
-                            Command::MenuAktWeiter, Command::MenuAktFertig, Command::MenuDateiSpeichern})
+    for (Command command :
+         {Command::Button1, Command::Button3, Command::Button4, Command::MenuAktPruefen,
+          Command::MenuAktWeiter, Command::MenuAktFertig, Command::MenuDateiSpeichern})
         QVERIFY2(!f.w.isEnabled(command), qPrintable(RecordingWindow::name(command)));
     QCOMPARE(f.w.panel1, remaining(QStringLiteral("0")));
     QCOMPARE(f.w.panel2, NeuHinweis);
@@ -857,15 +865,23 @@ void TrainingTest::updateMenus_data()
     QTest::addColumn<bool>("button1");
     QTest::addColumn<bool>("menu");
 
-    QTest::newRow("test, answer typed") << false << true << "x" << Control::Edit2 << false << true << true;
-    QTest::newRow("test, only blanks typed") << false << true << " \t " << Control::Edit2 << false << false << false;
-    QTest::newRow("test, idle") << false << false << "x" << Control::Edit2 << true << false << false;
+    QTest::newRow("test, answer typed")
+        << false << true << "x" << Control::Edit2 << false << true << true;
+    QTest::newRow("test, only blanks typed")
+        << false << true << " \t " << Control::Edit2 << false << false << false;
+    QTest::newRow("test, idle") << false << false << "x" << Control::Edit2 << true << false
+                                << false;
     QTest::newRow("learn") << true << true << "x" << Control::Edit2 << true << false << false;
-    QTest::newRow("focus on Prüfen") << false << true << "x" << Control::Button1 << false << true << true;
-    QTest::newRow("focus on Neu") << false << true << "x" << Control::Button2 << false << true << false;
-    QTest::newRow("focus on Überspringen") << false << true << "x" << Control::Button3 << false << true << false;
-    QTest::newRow("focus on Fertig") << false << true << "x" << Control::Button4 << false << true << false;
-    QTest::newRow("focus on the log") << false << true << "x" << Control::RichEdit1 << false << true << true;
+    QTest::newRow("focus on Prüfen")
+        << false << true << "x" << Control::Button1 << false << true << true;
+    QTest::newRow("focus on Neu") << false << true << "x" << Control::Button2 << false << true
+                                  << false;
+    QTest::newRow("focus on Überspringen")
+        << false << true << "x" << Control::Button3 << false << true << false;
+    QTest::newRow("focus on Fertig")
+        << false << true << "x" << Control::Button4 << false << true << false;
+    QTest::newRow("focus on the log")
+        << false << true << "x" << Control::RichEdit1 << false << true << true;
 }
 
 void TrainingTest::updateMenus()
@@ -902,17 +918,19 @@ void TrainingTest::resetToIdleAndLogNumbering()
     f.t.Fehleingabe = 2;
     f.t.ResetToIdle();
     QCOMPARE(f.w.takeCalls(),
-             (idle + QStringList{QStringLiteral("panel2 ") + NeuHinweis, QStringLiteral("log clear"),
-                                QStringLiteral("log 1.: ") + NeuHinweis + QLatin1Char('.'),
-                                QStringLiteral("log caret")}));
+             (idle
+              + QStringList{QStringLiteral("panel2 ") + NeuHinweis, QStringLiteral("log clear"),
+                            QStringLiteral("log 1.: ") + NeuHinweis + QLatin1Char('.'),
+                            QStringLiteral("log caret")}));
     QCOMPARE(f.t.Fehleingabe, 0);
     QCOMPARE(f.t.AktZeile(), 0);
     QCOMPARE(f.w.focus, Control::Edit1);
 
     f.t.setRichEditText(QStringLiteral("zwei"));
     f.t.setRichEditText(QStringLiteral("drei"));
-    QCOMPARE(f.w.logLines, (QStringList{QStringLiteral("3.: drei"), QStringLiteral("2.: zwei"),
-                                        QStringLiteral("1.: ") + NeuHinweis + QLatin1Char('.')}));
+    QCOMPARE(f.w.logLines,
+             (QStringList{QStringLiteral("3.: drei"), QStringLiteral("2.: zwei"),
+                          QStringLiteral("1.: ") + NeuHinweis + QLatin1Char('.')}));
     f.t.ResetToIdle();
     QCOMPARE(f.w.logLines, QStringList{QStringLiteral("1.: ") + NeuHinweis + QLatin1Char('.')});
 }

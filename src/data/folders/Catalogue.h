@@ -23,7 +23,7 @@ QStringList CatalogueFiles(const QString &folder);
 // One row of the file selection: a vocabulary file of the data folder.
 struct CatalogueRow
 {
-    QString pfad;  // data folder + name
+    QString pfad; // data folder + name
     QString name;
     QString titel; // TitelLesen
 };

@@ -169,7 +169,8 @@ QString iniTextWithFileNames(const QString &iniText, const QStringList &names)
             lines.append(u'[' + section + u']');
         lines.append(keyName(++n) + u'=' + quotedIfNeeded(fileName));
     }
-    return lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return lines.isEmpty() ? QString()
+                           : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 QString DateinamenIniPfad(const QString &programmordner, const QString &benutzerordner)

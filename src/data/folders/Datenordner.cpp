@@ -91,7 +91,7 @@ int DatenordnerSetzen(int AktOrdner, const QString &programmdatenordner,
     }
     QDir().mkpath(Datenordner());
     return AktOrdner == AktOrdnerWahl::Programmordner ? AktOrdnerWahl::Programmordner
-                                                       : AktOrdnerWahl::EigeneDateien;
+                                                      : AktOrdnerWahl::EigeneDateien;
 }
 
 int DatenordnerSetzen(int AktOrdner)

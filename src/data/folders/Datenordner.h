@@ -33,7 +33,7 @@ void setDatenordner(const QString &ordner);
 // number the settings store keeps for the choice.
 namespace AktOrdnerWahl {
 enum : int {
-    EigeneDateien = 1,  // the documents data folder
+    EigeneDateien = 1, // the documents data folder
     Programmordner = 2, // the data folder beside the program
 };
 }

@@ -14,8 +14,9 @@ namespace {
 // be used as they lie; null otherwise.
 const char16_t *hostOrderUtf16(QByteArrayView bytes)
 {
-    constexpr MarkedEncoding hostOrder =
-        QSysInfo::ByteOrder == QSysInfo::LittleEndian ? MarkedEncoding::Utf16LE : MarkedEncoding::Utf16BE;
+    constexpr MarkedEncoding hostOrder = QSysInfo::ByteOrder == QSysInfo::LittleEndian
+        ? MarkedEncoding::Utf16LE
+        : MarkedEncoding::Utf16BE;
     if (byteOrderMarkOf(bytes).encoding != hostOrder || bytes.size() % 2 != 0)
         return nullptr;
     const char *units = bytes.data() + 2;
@@ -68,7 +69,8 @@ QString RecognisedText::slice(qsizetype start, qsizetype length) const
     case Form::Utf16:
         break;
     }
-    if (start == 0 && length == decoded.size() && wide == reinterpret_cast<const char16_t *>(decoded.constData()))
+    if (start == 0 && length == decoded.size()
+        && wide == reinterpret_cast<const char16_t *>(decoded.constData()))
         return decoded; // shares the decoded text instead of copying it
     return QString(reinterpret_cast<const QChar *>(wide + start), length);
 }

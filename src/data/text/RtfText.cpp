@@ -18,7 +18,7 @@ constexpr long maxParameter = 1L << 30;
 struct GroupState
 {
     bool skip = false; // inside a destination that holds no text
-    long uc = 1;       // fallback characters that follow each \uN
+    long uc = 1; // fallback characters that follow each \uN
 };
 
 bool isLetter(char c)
@@ -45,12 +45,34 @@ int hexValue(char c)
 bool isSkippedDestination(QByteArrayView word)
 {
     static constexpr const char *destinations[] = {
-        "fonttbl",    "colortbl",     "stylesheet", "info",       "pict",
-        "object",     "header",       "headerl",    "headerr",    "headerf",
-        "footer",     "footerl",      "footerr",    "footerf",    "footnote",
-        "listtable",  "listoverridetable",          "revtbl",     "rsidtbl",
-        "generator",  "xmlnstbl",     "themedata",  "colorschememapping",
-        "latentstyles", "datastore",  "fldinst",    "filetbl",    "annotation",
+        "fonttbl",
+        "colortbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "generator",
+        "xmlnstbl",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
+        "fldinst",
+        "filetbl",
+        "annotation",
         "nonshppict",
     };
     return std::any_of(std::begin(destinations), std::end(destinations),
@@ -66,12 +88,12 @@ QStringView textOfWord(QByteArrayView word)
         const char16_t *text;
     };
     static constexpr Entry entries[] = {
-        {"par", u"\r\n"},      {"line", u"\r\n"},      {"sect", u"\r\n"},
-        {"page", u"\r\n"},     {"row", u"\r\n"},       {"tab", u"\t"},
-        {"cell", u"\t"},       {"emdash", u"\u2014"},  {"endash", u"\u2013"},
-        {"bullet", u"\u2022"}, {"lquote", u"\u2018"},  {"rquote", u"\u2019"},
-        {"ldblquote", u"\u201C"}, {"rdblquote", u"\u201D"},
-        {"emspace", u"\u2003"}, {"enspace", u"\u2002"},
+        {"par", u"\r\n"},         {"line", u"\r\n"},        {"sect", u"\r\n"},
+        {"page", u"\r\n"},        {"row", u"\r\n"},         {"tab", u"\t"},
+        {"cell", u"\t"},          {"emdash", u"\u2014"},    {"endash", u"\u2013"},
+        {"bullet", u"\u2022"},    {"lquote", u"\u2018"},    {"rquote", u"\u2019"},
+        {"ldblquote", u"\u201C"}, {"rdblquote", u"\u201D"}, {"emspace", u"\u2003"},
+        {"enspace", u"\u2002"},
     };
     for (const Entry &e : entries) {
         if (word == QByteArrayView(e.word))
@@ -83,7 +105,9 @@ QStringView textOfWord(QByteArrayView word)
 class RtfReader
 {
 public:
-    explicit RtfReader(QByteArrayView rtf) : in(rtf.data()), size(rtf.size())
+    explicit RtfReader(QByteArrayView rtf)
+        : in(rtf.data())
+        , size(rtf.size())
     {
         text.reserve(size / 2);
     }

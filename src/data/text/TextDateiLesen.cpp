@@ -19,8 +19,8 @@ QString decodeUtf32(QByteArrayView bytes, QStringDecoder::Encoding encoding)
 {
     // Stateless: a cut-off last character becomes a replacement mark instead
     // of vanishing. A second mark after the first one belongs to the text.
-    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless
-                                         | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(
+        encoding, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
 

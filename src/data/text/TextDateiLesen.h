@@ -7,7 +7,7 @@
 namespace TextKind {
 enum : int {
     Unreadable = 0,
-    EightBit = 1,      // the system code page, or UTF-8 without a mark
+    EightBit = 1, // the system code page, or UTF-8 without a mark
     ByteOrderMark = 2, // UTF-16 or UTF-32 with a mark
     Rtf = 3,
     Utf8Mark = 4,

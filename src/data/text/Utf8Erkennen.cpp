@@ -36,9 +36,9 @@ qsizetype formLength(const ByteAt &byteAt, qsizetype i, qsizetype size)
         const int low = b == 0xF0 ? 0x90 : 0x80;
         const int high = b == 0xF4 ? 0x8F : 0xBF;
         return left >= 3 && inRange(byteAt(i + 1), low, high) && inRange(byteAt(i + 2))
-                       && inRange(byteAt(i + 3))
-                   ? 4
-                   : 0;
+                && inRange(byteAt(i + 3))
+            ? 4
+            : 0;
     }
     return 0;
 }

@@ -6,8 +6,8 @@
 
 // What a byte sequence is by the UTF-8 test of the loader.
 enum class Utf8TestResult {
-    Ascii,   // every byte below 80: nothing to re-decode
-    Utf8,    // some bytes above, all forming valid sequences
+    Ascii, // every byte below 80: nothing to re-decode
+    Utf8, // some bytes above, all forming valid sequences
     NotUtf8, // a byte starts no valid sequence, or one is cut off at the end
 };
 

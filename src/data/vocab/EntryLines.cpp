@@ -33,7 +33,9 @@ QStringList entryLines(const Unit *units, qsizetype size, Slice slice)
 
 QStringList entryLinesOfRecognised(const RecognisedText &text)
 {
-    const auto slice = [&text](qsizetype start, qsizetype length) { return text.slice(start, length); };
+    const auto slice = [&text](qsizetype start, qsizetype length) {
+        return text.slice(start, length);
+    };
     return text.isWide() ? entryLines(text.units16(), text.size(), slice)
                          : entryLines(text.units8(), text.size(), slice);
 }

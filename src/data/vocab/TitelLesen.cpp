@@ -29,7 +29,7 @@ struct HeadForm
 {
     bool known = false;
     qsizetype offset = 0;
-    int width = 1;       // bytes per unit
+    int width = 1; // bytes per unit
     bool bigEndian = false;
 };
 
@@ -89,7 +89,8 @@ HeadAnswer titleFromHead(QByteArrayView head, bool complete)
         if (!complete)
             return {HeadAnswer::NeedsMore, {}}; // the line may go on
         if (byteCount % form.width != 0)
-            return {HeadAnswer::NeedsWholeFile, {}}; // a cut-off last unit reads as a replacement mark
+            return {HeadAnswer::NeedsWholeFile,
+                    {}}; // a cut-off last unit reads as a replacement mark
     }
     QString line(end, Qt::Uninitialized);
     for (qsizetype i = 0; i < end; ++i)

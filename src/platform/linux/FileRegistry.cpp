@@ -56,9 +56,10 @@ class FileRegistryKey final : public RegistryKey
 {
 public:
     FileRegistryKey(QString file, QString keyName, KeyLock lock)
-        : m_file(std::move(file)), m_keyName(std::move(keyName)), m_lock(std::move(lock))
-    {
-    }
+        : m_file(std::move(file))
+        , m_keyName(std::move(keyName))
+        , m_lock(std::move(lock))
+    {}
 
     bool ValueExists(const std::u16string &name) override
     {
@@ -145,12 +146,12 @@ private:
 
     RegistryResult save(const RegistryFile &content) const
     {
-        return replaceFile(m_file, FormatRegistryFile(content, m_keyName))
-            ? RegistryResult::Ok
-            : RegistryResult::Failed;
+        return replaceFile(m_file, FormatRegistryFile(content, m_keyName)) ? RegistryResult::Ok
+                                                                           : RegistryResult::Failed;
     }
 
-    RegistryResult read(const std::u16string &name, RegistryValueKind kind, RegistryFileValue &found) const
+    RegistryResult read(const std::u16string &name, RegistryValueKind kind,
+                        RegistryFileValue &found) const
     {
         RegistryFile content;
         const RegistryResult result = load(content);
@@ -163,8 +164,9 @@ private:
             found = *value;
             return RegistryResult::Ok;
         }
-        return value->kind == RegistryValueKind::Other && value->meant == kind ? RegistryResult::BadData
-                                                                             : RegistryResult::WrongType;
+        return value->kind == RegistryValueKind::Other && value->meant == kind
+            ? RegistryResult::BadData
+            : RegistryResult::WrongType;
     }
 
     // Applies edit to the key's values and replaces the file; edit answers
@@ -191,9 +193,9 @@ private:
 
 } // namespace
 
-FileRegistry::FileRegistry(std::u16string rootFolder) : m_root(std::move(rootFolder))
-{
-}
+FileRegistry::FileRegistry(std::u16string rootFolder)
+    : m_root(std::move(rootFolder))
+{}
 
 std::u16string FileRegistry::DefaultRoot()
 {
@@ -210,8 +212,8 @@ RegistryResult FileRegistry::OpenKey(const std::u16string &path, bool create,
     if (parts.isEmpty() || m_root.empty())
         return RegistryResult::Failed;
     const QString keyName = rootKeyName + u'\\' + parts.join(u'\\');
-    const QString fileName = toQString(m_root) + u'/' + rootKeyName + u'/' + parts.join(u'/')
-                             + QStringLiteral(".reg");
+    const QString fileName =
+        toQString(m_root) + u'/' + rootKeyName + u'/' + parts.join(u'/') + QStringLiteral(".reg");
 
     if (!create && !QFileInfo::exists(fileName))
         return RegistryResult::Missing;

@@ -37,7 +37,9 @@ QByteArray lockFolder()
 class FlockInstanceLock final : public InstanceLock
 {
 public:
-    explicit FlockInstanceLock(int fd) : m_fd(fd) {}
+    explicit FlockInstanceLock(int fd)
+        : m_fd(fd)
+    {}
     ~FlockInstanceLock() override { ::close(m_fd); }
 
 private:
@@ -46,7 +48,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<InstanceLock> InstanceLock::Create(const std::u16string &name, InstanceLockState &state)
+std::unique_ptr<InstanceLock> InstanceLock::Create(const std::u16string &name,
+                                                   InstanceLockState &state)
 {
     state = InstanceLockState::Failed;
     const QByteArray folder = lockFolder();

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <thread>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -45,7 +45,8 @@ bool lockWithin(int fd, std::chrono::milliseconds limit)
 
 } // namespace
 
-KeyLock::KeyLock(KeyLock &&other) noexcept : m_path(std::move(other.m_path))
+KeyLock::KeyLock(KeyLock &&other) noexcept
+    : m_path(std::move(other.m_path))
 {
     other.m_path.clear();
 }

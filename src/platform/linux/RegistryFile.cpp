@@ -12,7 +12,8 @@ const QLatin1String oldVersionLine("REGEDIT4");
 // where they are UTF-8, its text trimmed.
 struct KeyFileLine
 {
-    explicit KeyFileLine(const QByteArray &bytes) : raw(bytes)
+    explicit KeyFileLine(const QByteArray &bytes)
+        : raw(bytes)
     {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         decoded = decoder(bytes);
@@ -25,7 +26,8 @@ struct KeyFileLine
     bool isBlank() const { return isText && text.isEmpty(); }
     bool isVersion() const
     {
-        return isText && (text.compare(versionLine, Qt::CaseInsensitive) == 0 || text == oldVersionLine);
+        return isText
+            && (text.compare(versionLine, Qt::CaseInsensitive) == 0 || text == oldVersionLine);
     }
     bool isSection() const { return isText && text.startsWith(u'[') && text.endsWith(u']'); }
     QStringView sectionName() const { return text.sliced(1, text.size() - 2); }
@@ -38,7 +40,8 @@ struct KeyFileLine
 
 QList<QByteArray> keyFileLines(const QByteArray &bytes)
 {
-    QList<QByteArray> lines = (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes).split('\n');
+    QList<QByteArray> lines =
+        (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes).split('\n');
     // Every CR before the LF goes, so a stray one is not written back as part of
     // a kept line and read differently next time.
     for (QByteArray &line : lines)

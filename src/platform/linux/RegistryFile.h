@@ -39,7 +39,7 @@ struct RegistryFileEntry
 struct RegistryFile
 {
     std::vector<RegistryFileEntry> entries; // the key's own section, in order
-    QList<QByteArray> otherSections;        // lines of sections of other keys
+    QList<QByteArray> otherSections; // lines of sections of other keys
 
     RegistryFileValue *find(const QString &name);
     QStringList valueNames() const;

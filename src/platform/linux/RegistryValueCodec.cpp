@@ -111,7 +111,8 @@ bool parseHexBytes(QStringView list, QByteArray &bytes)
         return true;
     for (QStringView item : trimmed.split(u',')) {
         item = TrimmedRegistryLine(item);
-        if (item.isEmpty() || item.size() > 2 || !isHexDigit(item.front()) || !isHexDigit(item.back()))
+        if (item.isEmpty() || item.size() > 2 || !isHexDigit(item.front())
+            || !isHexDigit(item.back()))
             return false;
         bytes.append(char(item.toUInt(nullptr, 16)));
     }
@@ -139,7 +140,7 @@ void decodeHex(int type, QStringView list, RegistryFileValue &value)
             return;
         value.kind = RegistryValueKind::Integer;
         value.number = quint32(uchar(bytes[0])) | quint32(uchar(bytes[1])) << 8
-                       | quint32(uchar(bytes[2])) << 16 | quint32(uchar(bytes[3])) << 24;
+            | quint32(uchar(bytes[2])) << 16 | quint32(uchar(bytes[3])) << 24;
     }
 }
 

@@ -24,7 +24,10 @@ int ignoreError(Display *, XErrorEvent *)
 class ErrorGuard
 {
 public:
-    explicit ErrorGuard(Display *display) : m_display(display), m_former(XSetErrorHandler(ignoreError)) {}
+    explicit ErrorGuard(Display *display)
+        : m_display(display)
+        , m_former(XSetErrorHandler(ignoreError))
+    {}
     ~ErrorGuard()
     {
         XSync(m_display, False);
@@ -72,8 +75,8 @@ struct X11Windows::Connection
         unsigned long after = 0;
         unsigned char *data = nullptr;
         std::vector<unsigned long> items;
-        if (XGetWindowProperty(display, window, property, 0, LONG_MAX / 4, False, type, &actualType, &format,
-                               &count, &after, &data)
+        if (XGetWindowProperty(display, window, property, 0, LONG_MAX / 4, False, type, &actualType,
+                               &format, &count, &after, &data)
                 == Success
             && data && format == 32 && actualType == type) {
             // Xlib hands 32-bit items over as longs.
@@ -93,11 +96,12 @@ struct X11Windows::Connection
         unsigned long after = 0;
         unsigned char *data = nullptr;
         std::u16string result;
-        if (XGetWindowProperty(display, window, wmName, 0, LONG_MAX / 4, False, utf8String, &actualType,
-                               &format, &count, &after, &data)
+        if (XGetWindowProperty(display, window, wmName, 0, LONG_MAX / 4, False, utf8String,
+                               &actualType, &format, &count, &after, &data)
                 == Success
             && data && actualType == utf8String && format == 8) {
-            result = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(count)).toStdU16String();
+            result = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(count))
+                         .toStdU16String();
             XFree(data);
             return result;
         }
@@ -150,7 +154,9 @@ std::unique_ptr<X11Windows> X11Windows::Connect(const char *displayName)
     return std::unique_ptr<X11Windows>(new X11Windows(std::move(x)));
 }
 
-X11Windows::X11Windows(std::unique_ptr<Connection> connection) : m_x(std::move(connection)) {}
+X11Windows::X11Windows(std::unique_ptr<Connection> connection)
+    : m_x(std::move(connection))
+{}
 
 X11Windows::~X11Windows() = default;
 
@@ -212,7 +218,8 @@ bool X11Windows::BringToFront(WindowId window)
         event.xclient.format = 32;
         event.xclient.data.l[0] = 2; // source: a pager, acting for the user
         event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, m_x->root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XSendEvent(display, m_x->root, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &event);
     }
     XSync(display, False);
 
