@@ -1,3 +1,4 @@
+#include "access/ScreenReaderOutput.h"
 #include "app/BringFormsToFront.h"
 #include "app/DataFolders.h"
 #include "app/DateNames.h"
@@ -11,6 +12,7 @@
 #include "forms/SettingsStore.h"
 #include "forms/SharedFont.h"
 #include "forms/TrainingSettings.h"
+#include "help/ExternalPrograms.h"
 #include "platform/Registry.h"
 #include "platform/TopLevelWindows.h"
 
@@ -101,7 +103,9 @@ int main(int argc, char *argv[])
     const DataFolders folders;
     TrainingSettings settings;
     SettingsStore settingsStore(*registry, settings, Schriftart(), dialogs);
-    TForm1 form(dialogs, settings, settingsStore);
+    NoScreenReaderOutput screenReader;
+    const auto programs = ExternalPrograms::Create();
+    TForm1 form(dialogs, settings, settingsStore, screenReader, *programs);
 
     HauptHandOver handOver(form);
     int result = 0;

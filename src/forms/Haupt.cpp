@@ -63,11 +63,13 @@ private:
 } // namespace
 
 TForm1::TForm1(ModalDialogs &dialogs, TrainingSettings &settings, SettingsStore &settingsStore,
-               QWidget *parent)
+               ScreenReaderOutput &screenReader, ExternalPrograms &programs, QWidget *parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_settings(settings)
     , m_settingsStore(settingsStore)
+    , m_screenReader(screenReader)
+    , m_programs(programs)
     // Seeded once from the clock, so every start draws another order.
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
 {

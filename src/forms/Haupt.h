@@ -11,7 +11,9 @@
 #include <array>
 
 class Announcement;
+class ExternalPrograms;
 class ModalDialogs;
+class ScreenReaderOutput;
 class SettingsStore;
 struct TrainingSettings;
 class QAction;
@@ -35,10 +37,12 @@ class TForm1 : public QMainWindow, public TrainingWindow, public SettingsWindow
 public:
     // FormCreate. The window starts hidden; settings are the five training
     // settings it reads, settingsStore keeps them with the rest between runs,
-    // dialogs takes every modal step. The program's composition owns all
-    // three and the data folders; the window builds no service of its own.
+    // dialogs takes every modal step, screenReader hears what the controls
+    // cannot say themselves, programs starts the programs the menus hand work
+    // to. The program's composition owns them all and the data folders; the
+    // window builds no service of its own.
     TForm1(ModalDialogs &dialogs, TrainingSettings &settings, SettingsStore &settingsStore,
-           QWidget *parent = nullptr);
+           ScreenReaderOutput &screenReader, ExternalPrograms &programs, QWidget *parent = nullptr);
 
     // The controls, by their component names. Buttons carry the tags 1 to 4.
     QLineEdit *Edit1; // question, read-only
@@ -195,6 +199,8 @@ private:
     ModalDialogs &m_dialogs;
     TrainingSettings &m_settings;
     SettingsStore &m_settingsStore;
+    ScreenReaderOutput &m_screenReader;
+    ExternalPrograms &m_programs;
     Training FTraining{*this};
     // The background colour number, kept as read and written back until the
     // colour dialog exists and holds it.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "RecordingOutsiders.h"
 #include "ScriptedDialogs.h"
 #include "support/FakeRegistry.h"
+#include "support/FormFixture.h"
 
 #include "data/folders/Datenordner.h"
 #include "forms/Haupt.h"
@@ -19,13 +21,14 @@
 // A main window shown and active over vocabulary files of its own: each file
 // is a title and pairs of lines, all of them chosen in "Filenames.ini". It is
 // composed as the program composes it, over a registry in memory.
-struct HauptFixture
+struct HauptFixture : FormFixture<TForm1>
 {
     TrainingSettings settings;
     ScriptedDialogs dialogs;
     FakeRegistry registry;
     SettingsStore settingsStore{registry, settings, Schriftart(), dialogs};
-    std::unique_ptr<TForm1> form;
+    RecordingScreenReader screenReader;
+    RecordingExternalPrograms programs;
 
     bool start(const QList<QStringList> &files, bool lerntyp)
     {
@@ -52,10 +55,8 @@ struct HauptFixture
                      {QStringLiteral("AktOrdner:dword=1"),
                       QStringLiteral("Lerntyp:dword=%1").arg(lerntyp ? 1 : 0)});
 
-        form = std::make_unique<TForm1>(dialogs, settings, settingsStore);
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitForWindowActive(form.get());
+        create(dialogs, settings, settingsStore, screenReader, programs);
+        return showActive();
     }
 
     ~HauptFixture()
