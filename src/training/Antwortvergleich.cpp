@@ -1,30 +1,11 @@
 #include "training/Antwortvergleich.h"
 
+#include "base/SimpleUpper.h"
 #include "base/TrimBlanks.h"
 
 #include <QStringList>
 
 namespace {
-
-// Each character's own upper-case form, one for one: "ß" stays "ß", as the
-// learner sees it, where a full mapping would make it "SS".
-QString SimpleUpper(const QString &text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, text.at(i + 1)));
-            result.append(QChar(QChar::highSurrogate(upper)));
-            result.append(QChar(QChar::lowSurrogate(upper)));
-            ++i;
-        } else {
-            result.append(c.toUpper());
-        }
-    }
-    return result;
-}
 
 QStringList TrimmedParts(const QString &text, QChar separator)
 {
