@@ -253,6 +253,9 @@ void TForm1::MenuEinstOptionenClick()
     dialog.SchriftartZuweisen();
     MerkActiveControl = focusWidget();
     const int result = m_dialogs.ShowModal(dialog);
+    // The keyboard comes back here whether or not the window system hands
+    // it to the dialog's owner by itself.
+    activateWindow();
     SetActiveControl();
     if (result != QDialog::Accepted)
         return;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,6 +43,15 @@ TOptForm::TOptForm(TrainingSettings &settings, ScreenReaderOutput &screenReader,
                    | Qt::MSWindowsFixedSizeDialogHint);
     createControls();
     CaptionZuweisen();
+    // Every change is a change of the settings at once; the choices made by
+    // CaptionZuweisen are not, the settings keep what they hold.
+    connect(m_items1, &QButtonGroup::idToggled, this,
+            [this] { m_settings.Lerntyp = ItemIndex(RadioGroup1) == 0; });
+    connect(m_items2, &QButtonGroup::idToggled, this,
+            [this] { m_settings.Anzeigetyp = ItemIndex(RadioGroup2) + 1; });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_settings.ZufallS = on; });
+    connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { m_settings.GrossKleinS = on; });
+    connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { m_settings.SoundS = on; });
 }
 
 void TOptForm::createControls()
@@ -80,15 +90,6 @@ void TOptForm::createControls()
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &TOptForm::Button2Click);
-
-    // Every change is a change of the settings at once.
-    connect(m_items1, &QButtonGroup::idToggled, this,
-            [this] { m_settings.Lerntyp = ItemIndex(RadioGroup1) == 0; });
-    connect(m_items2, &QButtonGroup::idToggled, this,
-            [this] { m_settings.Anzeigetyp = ItemIndex(RadioGroup2) + 1; });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_settings.ZufallS = on; });
-    connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { m_settings.GrossKleinS = on; });
-    connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { m_settings.SoundS = on; });
 
     QWidget *previous = nullptr;
     for (QAbstractButton *stop : m_items1->buttons() + m_items2->buttons()
@@ -235,6 +236,9 @@ void TOptForm::WerteZurueckschreiben()
 void TOptForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // The window system's own showings (back from minimised) are no opening.
+    if (event->spontaneous())
+        return;
     WerteAnzeigen();
     SchalterEinrichten();
     // Entering the dialog is entering its first group.
