@@ -68,7 +68,6 @@ void TOptForm::createControls()
             buttons->addButton(item, i);
             rows->addWidget(item);
         }
-        connect(buttons, &QButtonGroup::idToggled, group, [this, group] { fixTabStops(group); });
         return group;
     };
     RadioGroup1 = makeGroup("RadioGroup1", 1, 2, m_items1);
@@ -194,16 +193,6 @@ void TOptForm::setItemIndex(QGroupBox *group, int index)
     for (QAbstractButton *item : buttons->buttons())
         item->setChecked(false);
     buttons->setExclusive(true);
-    fixTabStops(group);
-}
-
-void TOptForm::fixTabStops(QGroupBox *group)
-{
-    const QButtonGroup *buttons = buttonsOf(group);
-    QAbstractButton *stop =
-        buttons->checkedButton() ? buttons->checkedButton() : buttons->buttons().constFirst();
-    for (QAbstractButton *item : buttons->buttons())
-        item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TOptForm::WerteAnzeigen()
