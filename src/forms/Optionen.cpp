@@ -68,6 +68,7 @@ void TOptForm::createControls()
             buttons->addButton(item, i);
             rows->addWidget(item);
         }
+        connect(buttons, &QButtonGroup::idToggled, group, [this, group] { fixTabStops(group); });
         return group;
     };
     RadioGroup1 = makeGroup("RadioGroup1", 1, 2, m_items1);
@@ -193,6 +194,16 @@ void TOptForm::setItemIndex(QGroupBox *group, int index)
     for (QAbstractButton *item : buttons->buttons())
         item->setChecked(false);
     buttons->setExclusive(true);
+    fixTabStops(group);
+}
+
+void TOptForm::fixTabStops(QGroupBox *group)
+{
+    const QButtonGroup *buttons = buttonsOf(group);
+    QAbstractButton *stop =
+        buttons->checkedButton() ? buttons->checkedButton() : buttons->buttons().constFirst();
+    for (QAbstractButton *item : buttons->buttons())
+        item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TOptForm::WerteAnzeigen()
@@ -244,9 +255,11 @@ void TOptForm::Button2Click()
 
 void TOptForm::done(int result)
 {
+    QDialog::done(result);
+    // Once hidden, so the screen reader does not read the focused box's
+    // change back on the way out.
     if (result != QDialog::Accepted)
         WerteZurueckschreiben();
-    QDialog::done(result);
 }
 
 void TOptForm::focusMoved(QWidget *now)

@@ -60,6 +60,9 @@ protected:
 private:
     void createControls();
     QButtonGroup *buttonsOf(const QGroupBox *group) const;
+    // Only the checked radio button of a group (or its first, while none
+    // is) is a Tab stop: Tab enters and leaves the group in one step.
+    void fixTabStops(QGroupBox *group);
     void WerteAnzeigen();
     void WerteMerken();
     void WerteZurueckschreiben();

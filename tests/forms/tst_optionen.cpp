@@ -119,7 +119,8 @@ private slots:
     void brailleItemFollowsLerntyp_data();
     void brailleItemFollowsLerntyp();
     void enteringAGroupSaysItsName();
-    void aGroupWithoutChoiceIsOneTabStop();
+    void tabEntersAGroupAtItsChoice_data();
+    void tabEntersAGroupAtItsChoice();
     void layoutFollowsTheFont_data();
     void layoutFollowsTheFont();
     void madeOnceAndKeptHidden();
@@ -377,21 +378,39 @@ void TestOptionen::enteringAGroupSaysItsName()
     QCOMPARE(f.screenReader.said, QList<Said>());
 }
 
-void TestOptionen::aGroupWithoutChoiceIsOneTabStop()
+void TestOptionen::tabEntersAGroupAtItsChoice_data()
 {
+    QTest::addColumn<int>("anzeigetyp");
+    QTest::addColumn<int>("stop");
+
+    QTest::newRow("B-A") << 2 << 1;
+    QTest::newRow("X-X") << 3 << 2;
+    QTest::newRow("none chosen: the first") << 0 << 0;
+}
+
+// A group is one Tab stop: its checked item, which the dialog chose when it
+// opened, or its first while none is checked.
+void TestOptionen::tabEntersAGroupAtItsChoice()
+{
+    QFETCH(int, anzeigetyp);
+    QFETCH(int, stop);
+
     OptFixture f;
-    f.settings.Anzeigetyp = 0;
+    f.settings.Anzeigetyp = anzeigetyp;
     QVERIFY(f.start());
     TOptForm &form = *f.form;
-    QCOMPARE(form.ItemIndex(form.RadioGroup2), -1);
+    QCOMPARE(form.ItemIndex(form.RadioGroup2), anzeigetyp - 1);
 
     press(Qt::Key_Tab);
-    QCOMPARE(focused(), item(form.RadioGroup2, 0));
-    QCOMPARE(f.screenReader.said.size(), 2);
+    QCOMPARE(focused(), item(form.RadioGroup2, stop));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), form.CheckBox1);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused(), item(form.RadioGroup2, stop));
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused(), item(form.RadioGroup1, 0));
     // Nothing was chosen on the way.
-    QCOMPARE(f.settings.Anzeigetyp, 0);
+    QCOMPARE(f.settings.Anzeigetyp, anzeigetyp);
 }
 
 void TestOptionen::layoutFollowsTheFont_data()
