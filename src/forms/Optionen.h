@@ -61,7 +61,8 @@ private:
     void createControls();
     QButtonGroup *buttonsOf(const QGroupBox *group) const;
     // Only the checked radio button of a group (or its first, while none
-    // is) is a Tab stop: Tab enters and leaves the group in one step.
+    // is) is a Tab stop, so Tab enters a group at its choice. Qt moves the
+    // stop along only when the arrow keys move the choice.
     void fixTabStops(QGroupBox *group);
     void WerteAnzeigen();
     void WerteMerken();

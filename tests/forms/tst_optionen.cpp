@@ -6,6 +6,7 @@
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
 
+#include "forms/Announcement.h"
 #include "forms/Layout.h"
 #include "forms/Optionen.h"
 
@@ -232,6 +233,7 @@ void TestOptionen::waysToClose()
     form.Edit2->setFocus();
     QTest::keyClicks(form.Edit2, QStringLiteral("do"));
     const QString log = form.RichEdit1->toPlainText();
+    const QString said = form.Ansage->text();
     const QStringList storedBefore = f.registry.Content(SettingsKey);
     const QVariantList before = valuesOf(f.settings);
     QCOMPARE(before, (QVariantList{false, 1, false, false, true}));
@@ -279,6 +281,9 @@ void TestOptionen::waysToClose()
                  form.Edit1->text() == QStringLiteral("cat") ? QStringLiteral("Katze")
                                                              : QStringLiteral("Maus"));
         QVERIFY(form.Edit2->isReadOnly());
+        QCOMPARE(
+            form.Ansage->text(),
+            QStringLiteral("Frage: %1, Antwort: %2").arg(form.Edit1->text(), form.Edit2->text()));
         QTRY_COMPARE(focused(), form.Edit1);
     } else {
         QCOMPARE(valuesOf(f.settings), before);
@@ -288,6 +293,7 @@ void TestOptionen::waysToClose()
         QCOMPARE(form.Edit2->text(), QStringLiteral("do"));
         QVERIFY(!form.Edit2->isReadOnly());
         QCOMPARE(form.RichEdit1->toPlainText(), log);
+        QCOMPARE(form.Ansage->text(), said);
         QTRY_COMPARE(focused(), form.Edit2);
     }
 }
