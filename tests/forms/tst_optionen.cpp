@@ -502,9 +502,11 @@ void TestOptionen::madeOnceAndKeptHidden()
     for (QWidget *control :
          {static_cast<QWidget *>(form.RichEdit1), static_cast<QWidget *>(form.Button2)}) {
         control->setFocus();
+        f.screenReader.said.clear();
         f.openOptions([&](TOptForm &dialog) {
             opened.append(&dialog);
             focusAtOpening.append(focused());
+            QCOMPARE(f.screenReader.said, (QList<RecordingScreenReader::Said>{{"Lerntyp", false}}));
             QVERIFY(dialog.isModal());
             press(Qt::Key_Escape);
         });
