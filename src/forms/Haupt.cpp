@@ -251,6 +251,7 @@ void TForm1::createMenus()
     MenuEinstHintergrund =
         item(MenuEinst, "MenuEinstHintergrund", QStringLiteral("Schrift&hintergrund..."));
     connect(MenuEinstSchrift, &QAction::triggered, this, &TForm1::MenuEinstSchriftClick);
+    connect(MenuEinstOptionen, &QAction::triggered, this, &TForm1::MenuEinstOptionenClick);
 
     MenuHilfe = menu("MenuHilfe", QStringLiteral("&Hilfe"));
     MenuHilfeInfo = item(MenuHilfe, "MenuHilfeInfo", QStringLiteral("Programm-&Info"));
@@ -266,9 +267,9 @@ void TForm1::createMenus()
 
     // Their dialogs and programs are not part of this version: the items
     // stay in place with their keys, greyed, so nothing pretends to work.
-    for (QAction *notYet : {MenuDateiBrailletastatur, MenuEinstOptionen, MenuEinstDateien,
-                            MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
-                            MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
+    for (QAction *notYet :
+         {MenuEinstDateien, MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
+          MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
         notYet->setEnabled(false);
 }
 
@@ -388,6 +389,9 @@ void TForm1::FormShow(QObject *Sender)
     if (Sender)
         RegistryLadenSpeichern(true);
     FTraining.ResetToIdle();
+    // The braille keyboard is off at every showing and works in test mode only.
+    MenuDateiBrailletastatur->setChecked(false);
+    MenuDateiBrailletastatur->setEnabled(!Lerntyp());
 }
 
 void TForm1::RegistryLadenSpeichern(bool LadenS)

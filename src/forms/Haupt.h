@@ -15,6 +15,7 @@ class ExternalPrograms;
 class ModalDialogs;
 class ScreenReaderOutput;
 class SettingsStore;
+class TOptForm;
 struct TrainingSettings;
 class QAction;
 class QActionGroup;
@@ -168,6 +169,8 @@ private:
     // The desktop's area without its panels, on the window's screen.
     QRect workArea() const;
     void FormClose();
+    // The options dialog, made at its first opening and kept hidden after.
+    TOptForm &OptForm();
 
     // Keys and focus of the text controls.
     bool Edit1KeyDown(QKeyEvent *key);
@@ -208,4 +211,5 @@ private:
     QRandomGenerator m_random;
     bool IsClosing = false;
     QPointer<QWidget> MerkActiveControl;
+    TOptForm *FOptForm = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "data/folders/Datenordner.h"
 #include "forms/Announcement.h"
 #include "forms/ModalDialogs.h"
+#include "forms/Optionen.h"
 #include "forms/TrainingSettings.h"
 
 #include <QAction>
@@ -238,10 +239,34 @@ bool TForm1::MenuEinstDateienOhneSender()
     return false;
 }
 
+TOptForm &TForm1::OptForm()
+{
+    // Made when first needed, so the program starts no slower for it.
+    if (!FOptForm)
+        FOptForm = new TOptForm(m_settings, m_screenReader, this);
+    return *FOptForm;
+}
+
 void TForm1::MenuEinstOptionenClick()
 {
-    // There is no options dialog yet: the settings keep their values and
-    // nothing needs to be applied.
+    TOptForm &dialog = OptForm();
+    dialog.SchriftartZuweisen();
+    MerkActiveControl = focusWidget();
+    const int result = m_dialogs.ShowModal(dialog);
+    // The keyboard comes back here whether or not the window system hands
+    // it to the dialog's owner by itself.
+    activateWindow();
+    SetActiveControl();
+    if (result != QDialog::Accepted)
+        return;
+    RegistryLadenSpeichern(false);
+    // The braille keyboard works in test mode only.
+    MenuDateiBrailletastatur->setEnabled(!Lerntyp());
+    if (MenuDateiBrailletastatur->isChecked() && Lerntyp())
+        MenuDateiBrailletastatur->setChecked(false);
+    // Last, as it shows the current entry again under the new options and
+    // tells the screen reader so.
+    FTraining.ApplySettings();
 }
 
 bool TForm1::DateiBearbeiten(const QString &Datei, const QString &Titel, const QString &Eintraege)

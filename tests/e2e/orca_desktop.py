@@ -223,6 +223,7 @@ class OrcaTestCase(unittest.TestCase):
         key = os.path.join(env["XDG_CONFIG_HOME"], "Lernwendel", "registry", "HKEY_CURRENT_USER",
                            "Software", "Lernwendel.reg")
         os.makedirs(os.path.dirname(key), exist_ok=True)
+        self.key = key
         with open(key, "w", encoding="utf-8") as f:
             f.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n"
                     '"AktOrdner"=dword:00000001\n"Lerntyp"=dword:%08x\n"Anzeigetyp"=dword:%08x\n'
