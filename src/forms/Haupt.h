@@ -15,6 +15,7 @@ class ExternalPrograms;
 class ModalDialogs;
 class ScreenReaderOutput;
 class SettingsStore;
+class TDateilisteForm;
 struct TrainingSettings;
 class QAction;
 class QActionGroup;
@@ -111,6 +112,10 @@ public:
     void RegistryLadenSpeichern(bool LadenS);
     // Handler of both data folder radio items; the item's data is its tag.
     void MenuEinstOrdnerClick(QAction *item);
+    // The file selection. With a Sender (its menu item) O&K starts a new
+    // training; without one it only loads the entries of the chosen files.
+    // True when the learner confirmed it.
+    bool MenuEinstDateienClick(QObject *Sender);
 
     // SettingsWindow
     QStringList &Dateien() override;
@@ -168,6 +173,8 @@ private:
     // The desktop's area without its panels, on the window's screen.
     QRect workArea() const;
     void FormClose();
+    // The file selection dialog, made at its first use.
+    TDateilisteForm &Dateiliste();
 
     // Keys and focus of the text controls.
     bool Edit1KeyDown(QKeyEvent *key);
@@ -208,4 +215,5 @@ private:
     QRandomGenerator m_random;
     bool IsClosing = false;
     QPointer<QWidget> MerkActiveControl;
+    TDateilisteForm *DateilisteForm = nullptr;
 };

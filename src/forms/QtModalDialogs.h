@@ -9,4 +9,6 @@ public:
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
     int ShowModal(QDialog &dialog) override;
     bool FontDialog(QFont &font, QWidget *parent) override;
+    bool InputQuery(const QString &caption, const QString &prompt, QString &value,
+                    QWidget *parent) override;
 };
