@@ -8,6 +8,7 @@
 #include "forms/Layout.h"
 #include "forms/ModalDialogs.h"
 #include "forms/SharedFont.h"
+#include "forms/TickListAccessible.h"
 #include "help/ExternalPrograms.h"
 
 #include <QAccessible>
@@ -81,6 +82,8 @@ TDateilisteForm::TDateilisteForm(ModalDialogs &dialogs, ExternalPrograms &progra
 
 void TDateilisteForm::createControls()
 {
+    // Before the list exists, so a screen reader reads its ticks.
+    InstallTickListAccessible();
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("Dateien"));
@@ -329,6 +332,10 @@ void TDateilisteForm::done(int result)
 
 bool TDateilisteForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ListView1 && event->type() == QEvent::FocusIn)
+        // Queued: after the list's own focus event, which names the list
+        // but not its row.
+        QMetaObject::invokeMethod(this, &TDateilisteForm::announceFocusedRow, Qt::QueuedConnection);
     if (watched == ListView1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool menuKey = key->key() == Qt::Key_Menu
@@ -365,8 +372,14 @@ void TDateilisteForm::popUpAtFocusedRow()
 void TDateilisteForm::popUp(const QPoint &global)
 {
     // The dialog's own menu, popped up by itself: a screen reader reads its
-    // items at every opening.
+    // items at every opening. Its first item takes the focus at once, so the
+    // screen reader says where the learner is.
     PopupMenu1->popup(global);
+    for (QAction *action : PopupMenu1->actions())
+        if (action->isEnabled()) {
+            PopupMenu1->setActiveAction(action);
+            break;
+        }
 }
 
 void TDateilisteForm::PopupMenu1Popup()
@@ -382,16 +395,37 @@ QString TDateilisteForm::focusedFileName() const
     return item ? item->text(DateiSpalte) : QString();
 }
 
+namespace {
+
+// The accessible cell of a row's title, which holds its tick.
+QAccessibleInterface *titleCell(QTreeWidget *list, QTreeWidgetItem *item)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+    QAccessibleTableInterface *table = iface ? iface->tableInterface() : nullptr;
+    return table ? table->cellAt(list->indexOfTopLevelItem(item), TitelSpalte) : nullptr;
+}
+
+} // namespace
+
+void TDateilisteForm::announceFocusedRow()
+{
+    // The list tells the focus of a row only when the row changes; entering
+    // the list with a row focused says just "Dateien tree" without this.
+    if (!QAccessible::isActive() || !ListView1->hasFocus() || !ListView1->currentItem())
+        return;
+    if (QAccessibleInterface *cell = titleCell(ListView1, ListView1->currentItem())) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void TDateilisteForm::announceTick(QTreeWidgetItem *item)
 {
     // The list reports a changed tick as a changed name; a screen reader
     // says the new state only when told that the state changed.
     if (!QAccessible::isActive() || item != ListView1->currentItem())
         return;
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(ListView1);
-    QAccessibleTableInterface *table = list ? list->tableInterface() : nullptr;
-    QAccessibleInterface *cell =
-        table ? table->cellAt(ListView1->indexOfTopLevelItem(item), TitelSpalte) : nullptr;
+    QAccessibleInterface *cell = titleCell(ListView1, item);
     if (!cell)
         return;
     QAccessible::State changed;

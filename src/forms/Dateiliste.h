@@ -98,6 +98,8 @@ private:
     QString focusedFileName() const;
     // Tells a screen reader that a row's tick changed.
     void announceTick(QTreeWidgetItem *item);
+    // Tells a screen reader which row has the focus when the list gets it.
+    void announceFocusedRow();
 
     ModalDialogs &m_dialogs;
     ExternalPrograms &m_programs;
