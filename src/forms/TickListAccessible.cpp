@@ -45,10 +45,7 @@ public:
             && (m_index.isValid() || (m_column >= 0 && m_column < m_view->model()->columnCount()));
     }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override
-    {
-        return m_view ? m_view->window()->windowHandle() : nullptr;
-    }
+    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override
     {
         return QAccessible::queryAccessibleInterface(m_view);
@@ -348,8 +345,8 @@ bool TickListAccessible::selectRow(int row)
     const QModelIndex index = view()->model() ? view()->model()->index(row, 0) : QModelIndex();
     if (!index.isValid())
         return false;
-    view()->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect
-                                                | QItemSelectionModel::Rows);
+    view()->selectionModel()->select(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     return true;
 }
 

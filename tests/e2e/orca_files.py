@@ -102,22 +102,21 @@ class OrcaFiles(unittest.TestCase):
     def test_choosing_files(self):
         self.start_program()
         press = lambda key, modifier=None: (lambda: self.learner.press(key, modifier))
-        # The dialog's title, then the focused row: title, file and tick.
-        self.step(press("d", "ctrl"), ["Dateien auswählen und bearbeiten", "Farben", "Farben.dat",
-                                       "not checked"])
-        self.step(press("Down"), ["Tiere", "Tiere.txt", "checked"])
-        said = self.step(press("space"), ["not checked"])
+        # The dialog's title, then the focused row: title with its tick, file.
+        self.step(press("d", "ctrl"), ["Dateien auswählen und bearbeiten dialog",
+                                       "Farben check box not checked", "Farben.dat"])
+        self.step(press("Down"), ["Tiere check box checked", "Tiere.txt"])
+        self.step(press("space"), ["not checked"])
         said = self.step(press("space"), ["checked"])
         self.assertFalse(any("not checked" in s for s in said), said)
-        # The context menu, at the second opening too.
-        for opening in range(2):
-            self.step(press("F10", "shift"), ["Bearbeiten"])
-            self.step(press("Down"), ["Neu"])
-            self.step(press("Escape"), ["Tiere"])
-        self.step(press("Menu"), ["Bearbeiten"])
-        self.step(press("Escape"), ["Tiere"])
-        # Back in the main window with Abbrechen.
-        self.step(press("Escape"), ["Frage"])
+        # The context menu from both keys, read at every opening; closed, the
+        # row is read again.
+        for key, modifier in (("F10", "shift"), ("F10", "shift"), ("Menu", None)):
+            self.step(press(key, modifier), ["Bearbeiten..."])
+            self.step(press("Down"), ["Neu..."])
+            self.step(press("Escape"), ["Tiere check box checked"])
+        # Abbrechen: back in the main window.
+        self.step(press("Escape"), ["Lernwendel V1.23 frame", "Frage"])
 
 
 if __name__ == "__main__":

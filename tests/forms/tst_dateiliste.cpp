@@ -127,9 +127,20 @@ QList<CellStateChange> &cellStateChanges()
     static QList<CellStateChange> changes;
     return changes;
 }
+// The cells a screen reader is told have the focus, by name.
+QStringList &cellFocusEvents()
+{
+    static QStringList names;
+    return names;
+}
 QAccessible::UpdateHandler previousHandler = nullptr;
 void recordCellStates(QAccessibleEvent *event)
 {
+    if (event->type() == QAccessible::Focus) {
+        QAccessibleInterface *iface = event->accessibleInterface();
+        if (iface && iface->role() == QAccessible::TreeItem)
+            cellFocusEvents().append(iface->text(QAccessible::Name));
+    }
     if (event->type() == QAccessible::StateChanged) {
         auto *change = static_cast<QAccessibleStateChangeEvent *>(event);
         QAccessibleInterface *iface = event->accessibleInterface();
@@ -269,11 +280,28 @@ void TestDateiliste::rowsTellTitleFileAndTick()
         QCOMPARE(file->text(QAccessible::Name), files[row]);
         QVERIFY(title->state().checkable);
         QCOMPARE(bool(title->state().checked), row == 1);
+        QVERIFY(!file->state().checkable);
+        // The action a screen reader takes for a tick box, on the title only.
+        QVERIFY(title->actionInterface());
+        QCOMPARE(title->actionInterface()->actionNames(), QStringList{"toggle"});
+        QVERIFY(!file->actionInterface() || file->actionInterface()->actionNames().isEmpty());
     }
+    table->cellAt(0, 0)->actionInterface()->doAction(QStringLiteral("toggle"));
+    QCOMPARE(rowsOf(*f.form), (QStringList{"x Farben.dat", "x Tiere.txt", "zahlen.DAT"}));
+    QVERIFY(f.form->Button1->isEnabled());
     // Row 0 has the focus, with the list.
     QCOMPARE(focused(), f.form->ListView1);
     QVERIFY(table->cellAt(0, 0)->state().focused);
     QVERIFY(table->cellAt(0, 0)->state().selected);
+
+    // Entering the list says its focused row, after the list itself.
+    f.select(2);
+    f.form->Button1->setFocus();
+    cellFocusEvents().clear();
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused(), f.form->ListView1);
+    QTRY_VERIFY(!cellFocusEvents().isEmpty());
+    QCOMPARE(cellFocusEvents().last(), QStringLiteral("(Kein Titel)"));
 }
 
 void TestDateiliste::spaceTicksTheFocusedRowAndSaysSo()
@@ -734,9 +762,14 @@ void TestDateiliste::openingFromTheMenuFocusesRowZeroAndGivesTheFocusBack()
             && list.ListView1->currentItem() == list.ListView1->topLevelItem(0)
             && list.ListView1->topLevelItem(0)->isSelected())
             seen << QStringLiteral("row 0 focused");
+        // And a screen reader is told so, not only that the list has it.
+        if (QTest::qWaitFor([] { return cellFocusEvents().contains(QStringLiteral("Tiere")); }))
+            seen << QStringLiteral("row 0 said");
+        cellFocusEvents().clear();
         list.Button3->click();
     };
     f.dialogs.dialogScripts = {look, look};
+    cellFocusEvents().clear();
 
     for (int opening = 0; opening < 2; ++opening) {
         QTest::keyClick(focused(), Qt::Key_D, Qt::ControlModifier);
@@ -748,7 +781,7 @@ void TestDateiliste::openingFromTheMenuFocusesRowZeroAndGivesTheFocusBack()
         QCOMPARE(focused(), form.Edit2);
     }
     const QStringList once{"Dateien auswählen und bearbeiten", "x liste1.txt,x liste2.txt",
-                           "row 0 focused"};
+                           "row 0 focused", "row 0 said"};
     QCOMPARE(seen, once + once);
     // One dialog, kept for the next opening, a window of the main window.
     QCOMPARE(form.findChildren<TDateilisteForm *>().size(), 1);
