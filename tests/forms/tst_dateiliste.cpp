@@ -10,6 +10,7 @@
 #include "support/FormFixture.h"
 #include "support/TestFiles.h"
 
+#include "base/FileError.h"
 #include "data/folders/Datenordner.h"
 #include "forms/Dateiliste.h"
 #include "forms/Layout.h"
@@ -192,6 +193,7 @@ private slots:
     void deleteAsks_data();
     void deleteAsks();
     void theInputBoxSpeaksGerman();
+    void anUnreadableFileStopsTheListing();
 
     void openingFromTheMenuFocusesRowZeroAndGivesTheFocusBack();
     void deletingAChosenFileThenCancelling();
@@ -740,6 +742,32 @@ void TestDateiliste::theInputBoxSpeaksGerman()
     QCOMPARE(label, QStringLiteral("Neuer Dateiname:"));
     QCOMPARE(preset, QStringLiteral("Tiere"));
     QCOMPARE(value, QStringLiteral(" Neu "));
+}
+
+// A file whose title cannot be read: the error goes up to the general error
+// display with the rows before it listed; the opener shows no dialog.
+void TestDateiliste::anUnreadableFileStopsTheListing()
+{
+    DateilisteFixture f;
+    QVERIFY(f.open());
+    TDateilisteForm &form = *f.form;
+    // A regular file that opens but cannot be read, even by root.
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), f.folder + QStringLiteral("m.dat")));
+
+    QVERIFY_THROWS_EXCEPTION(FileError, form.Aktualisieren());
+    QCOMPARE(rowsOf(form), QStringList{"Farben.dat"});
+    QVERIFY(form.isVisible());
+    form.reject();
+
+    HauptFixture h;
+    QVERIFY(
+        h.start({{QStringLiteral("Tiere"), QStringLiteral("Hund"), QStringLiteral("dog")}}, false));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"),
+                        Dokumentendatenordner() + QStringLiteral("a.dat")));
+    QVERIFY_THROWS_EXCEPTION(FileError, h.form->MenuEinstDateienClick(h.form->MenuEinstDateien));
+    QCOMPARE(h.dialogs.unexpected, 0);
+    QCOMPARE(h.form->training().Dateien.size(), 1);
+    QFile::remove(Dokumentendatenordner() + QStringLiteral("a.dat"));
 }
 
 // Ctrl+D from the answer field: the dialog opens with row 0 focused in the
