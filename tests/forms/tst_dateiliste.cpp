@@ -15,6 +15,7 @@
 #include "forms/Dateiliste.h"
 #include "forms/Layout.h"
 #include "forms/QtModalDialogs.h"
+#include "forms/SharedFont.h"
 
 #include <QHeaderView>
 #include <QInputDialog>
@@ -174,6 +175,7 @@ private slots:
 
     void everyControlIsReachableAndNamed();
     void layoutFillsTheScreenWidth();
+    void theListTakesTheSharedFontAndColour();
     void rowsTellTitleFileAndTick();
     void spaceTicksTheFocusedRowAndSaysSo();
     void emptyFolder_data();
@@ -257,6 +259,35 @@ void TestDateiliste::layoutFillsTheScreenWidth()
     QCOMPARE(form.Button3->geometry(), QRect(718, 370, 125, bh));
     QCOMPARE(form.size(), QSize(1000, 370 + bh + 10));
     QCOMPARE(form.pos(), QPoint(0, (700 - form.height()) / 2 - 1));
+}
+
+void TestDateiliste::theListTakesTheSharedFontAndColour()
+{
+    const FontWithColour before = Schriftart();
+    const QColor background = Schrifthintergrund();
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    Schriftart() = {font, QColor(Qt::yellow)};
+    setSchrifthintergrund(3);
+
+    DateilisteFixture f;
+    QVERIFY(f.open());
+    TDateilisteForm &form = *f.form;
+    QCOMPARE(form.ListView1->font(), font);
+    QCOMPARE(form.ListView1->palette().color(QPalette::Base), Schrifthintergrund());
+    QCOMPARE(form.ListView1->palette().color(QPalette::Text), QColor(Qt::yellow));
+    // Buttons take name, size and style, and keep their own colours.
+    QCOMPARE(form.Button1->font(), font);
+    QVERIFY(form.Button1->palette().color(QPalette::ButtonText) != QColor(Qt::yellow));
+    // Laid out with it: taller buttons.
+    QCOMPARE(form.Button1->height(), SteuerelementHoehe(font, ControlKind::Button));
+    QCOMPARE(form.Button1->y(), 10 + form.ListView1->height() + 10);
+
+    Schriftart() = before;
+    for (int nr = 0; nr < int(Hintergrundfarben().size()); ++nr)
+        if (Hintergrundfarben()[nr].farbe == background)
+            setSchrifthintergrund(nr);
 }
 
 void TestDateiliste::rowsTellTitleFileAndTick()
