@@ -5,6 +5,7 @@
 #include "data/folders/Datenordner.h"
 #include "data/vocab/DatenEinlesen.h"
 #include "forms/Announcement.h"
+#include "forms/Dateiliste.h"
 #include "forms/FontAndColour.h"
 #include "forms/Layout.h"
 #include "forms/LineEditAccessible.h"
@@ -231,6 +232,8 @@ void TForm1::createMenus()
         item(MenuEinst, "MenuEinstOptionen", QStringLiteral("&Optionen..."), Qt::CTRL | Qt::Key_O);
     MenuEinstDateien = item(MenuEinst, "MenuEinstDateien",
                             QStringLiteral("Dateien wählen/bearbeiten..."), Qt::CTRL | Qt::Key_D);
+    connect(MenuEinstDateien, &QAction::triggered, this,
+            [this] { MenuEinstDateienClick(MenuEinstDateien); });
     MenuEinst->addSeparator()->setObjectName(QStringLiteral("MenuEinstStrich1"));
     MenuEinstOrdner = new QActionGroup(this);
     MenuEinstOrdner->setObjectName(QStringLiteral("MenuEinstOrdner"));
@@ -267,9 +270,8 @@ void TForm1::createMenus()
 
     // Their dialogs and programs are not part of this version: the items
     // stay in place with their keys, greyed, so nothing pretends to work.
-    for (QAction *notYet :
-         {MenuEinstDateien, MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
-          MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
+    for (QAction *notYet : {MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
+                            MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
         notYet->setEnabled(false);
 }
 
@@ -439,6 +441,51 @@ void TForm1::MenuEinstOrdnerClick(QAction *item)
     DatenordnerSetzen(item->data().toInt());
     FormShow(nullptr);
     DatenEinlesen(FTraining, m_dialogs);
+    MenuEinstDateienClick(nullptr);
+}
+
+TDateilisteForm &TForm1::Dateiliste()
+{
+    // Made at its first use, so the program starts no slower for it; a
+    // child of this window, hidden between uses.
+    if (!DateilisteForm)
+        DateilisteForm = new TDateilisteForm(
+            m_dialogs, m_programs,
+            [this](const QString &Datei, const QString &Titel, const QString &Eintraege) {
+                return DateiBearbeiten(Datei, Titel, Eintraege);
+            },
+            this);
+    return *DateilisteForm;
+}
+
+bool TForm1::MenuEinstDateienClick(QObject *Sender)
+{
+    TDateilisteForm &form = Dateiliste();
+    form.DateienRef = &FTraining.Dateien;
+    form.SchriftartZuweisen();
+    // Its question about an empty folder comes before the dialog.
+    form.DateinamenEinlesen();
+    MerkActiveControl = focusWidget();
+    int result;
+    {
+        // The focus comes back before a new training moves it on.
+        const Finally restoreFocus([this] { SetActiveControl(); });
+        result = m_dialogs.ShowModal(form);
+    }
+    if (result == QDialog::Accepted) {
+        FTraining.Dateien = form.GetCheckedDateien();
+        RegistryLadenSpeichern(false);
+        if (Sender)
+            FTraining.MenuAktNeuClick();
+        else
+            DatenEinlesen(FTraining, m_dialogs);
+        return true;
+    }
+    if (FTraining.Dateien.isEmpty()) {
+        FTraining.Daten.clear();
+        FTraining.setAktZeile(0);
+    }
+    return false;
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

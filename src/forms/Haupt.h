@@ -16,6 +16,7 @@ class ModalDialogs;
 class ScreenReaderOutput;
 class SettingsStore;
 class TOptForm;
+class TDateilisteForm;
 struct TrainingSettings;
 class QAction;
 class QActionGroup;
@@ -112,6 +113,10 @@ public:
     void RegistryLadenSpeichern(bool LadenS);
     // Handler of both data folder radio items; the item's data is its tag.
     void MenuEinstOrdnerClick(QAction *item);
+    // The file selection. With a Sender (its menu item) O&K starts a new
+    // training; without one it only loads the entries of the chosen files.
+    // True when the learner confirmed it.
+    bool MenuEinstDateienClick(QObject *Sender);
 
     // SettingsWindow
     QStringList &Dateien() override;
@@ -171,6 +176,8 @@ private:
     void FormClose();
     // The options dialog, made at its first opening and kept hidden after.
     TOptForm &OptForm();
+    // The file selection dialog, made at its first use.
+    TDateilisteForm &Dateiliste();
 
     // Keys and focus of the text controls.
     bool Edit1KeyDown(QKeyEvent *key);
@@ -212,4 +219,5 @@ private:
     bool IsClosing = false;
     QPointer<QWidget> MerkActiveControl;
     TOptForm *FOptForm = nullptr;
+    TDateilisteForm *DateilisteForm = nullptr;
 };

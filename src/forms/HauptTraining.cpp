@@ -3,8 +3,6 @@
 
 #include "forms/Haupt.h"
 
-#include "data/folders/Dateinamen.h"
-#include "data/folders/Datenordner.h"
 #include "forms/Announcement.h"
 #include "forms/ModalDialogs.h"
 #include "forms/Optionen.h"
@@ -12,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -220,23 +217,7 @@ bool TForm1::SoundS() const
 
 bool TForm1::MenuEinstDateienOhneSender()
 {
-    // There is no file selection dialog yet: the learner chooses the files
-    // by naming them in "Filenames.ini", so say where it is looked for.
-    m_dialogs.MessageDlg(
-        QStringLiteral("Es sind keine Dateien zum Lernen gewählt.\r\n"
-                       "Die Dateiauswahl ist in dieser Version noch nicht enthalten. "
-                       "Gelernt werden die Dateien, die in \"%1\" im Abschnitt [Filenames] "
-                       "als Filename1=, Filename2= und so weiter genannt sind; "
-                       "sie liegen im Ordner \"%2\".")
-            .arg(QDir::toNativeSeparators(DateinamenIniPfad()),
-                 QDir::toNativeSeparators(Datenordner())),
-        MsgIcon::Information, MsgButtons::Ok);
-    // As a cancelled selection: with no chosen files nothing is shown.
-    if (FTraining.Dateien.isEmpty()) {
-        FTraining.Daten.clear();
-        FTraining.setAktZeile(0);
-    }
-    return false;
+    return MenuEinstDateienClick(nullptr);
 }
 
 TOptForm &TForm1::OptForm()

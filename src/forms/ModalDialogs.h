@@ -4,6 +4,7 @@
 
 class QDialog;
 class QFont;
+class QString;
 class QWidget;
 
 // Every modal step of the windows goes through this one object: the
@@ -19,4 +20,10 @@ public:
 
     // Runs the font dialog on font; true when the learner confirmed it.
     virtual bool FontDialog(QFont &font, QWidget *parent) = 0;
+
+    // The input box: caption as its title, prompt above its one field, value
+    // as the text it starts with. True when the learner confirmed it; value
+    // then holds what the field held, untrimmed.
+    virtual bool InputQuery(const QString &caption, const QString &prompt, QString &value,
+                            QWidget *parent) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -79,5 +80,21 @@ bool QtModalDialogs::FontDialog(QFont &font, QWidget *parent)
     if (ShowModal(dialog) != QDialog::Accepted)
         return false;
     font = dialog.selectedFont();
+    return true;
+}
+
+bool QtModalDialogs::InputQuery(const QString &caption, const QString &prompt, QString &value,
+                                QWidget *parent)
+{
+    QInputDialog dialog(parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (ShowModal(dialog) != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
     return true;
 }

@@ -10,6 +10,8 @@ public:
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
     int ShowModal(QDialog &dialog) override;
     bool FontDialog(QFont &font, QWidget *parent) override;
+    bool InputQuery(const QString &caption, const QString &prompt, QString &value,
+                    QWidget *parent) override;
 
 private:
     HeldKeys m_heldKeys;

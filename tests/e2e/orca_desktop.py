@@ -211,15 +211,23 @@ class OrcaTestCase(unittest.TestCase):
             except subprocess.TimeoutExpired:
                 self.running.kill()
 
-    def start_program(self, lerntyp, anzeigetyp):
+    def start_program(self, lerntyp, anzeigetyp, files=None, chosen=None):
+        """The program over vocabulary files of its own in the documents data
+        folder (by default one of WORDS), the chosen ones (by default all)
+        named in "Filenames.ini", in the given mode and direction, with
+        sounds off; returns what Orca said until the main window was read."""
         env = self.desktop.env
+        if files is None:
+            files = {"farben.txt": ["Farben"] + [side for pair in WORDS for side in pair]}
         folder = os.path.join(env["HOME"], "Documents", "Lernwendel")
         os.makedirs(os.path.join(folder, "Daten"), exist_ok=True)
-        lines = ["Farben"] + [side for pair in WORDS for side in pair]
-        with open(os.path.join(folder, "Daten", "farben.txt"), "wb") as f:
-            f.write(b"\xef\xbb\xbf" + "\r\n".join(lines).encode("utf-8") + b"\r\n")
+        for name, lines in files.items():
+            with open(os.path.join(folder, "Daten", name), "wb") as f:
+                f.write(b"\xef\xbb\xbf" + "\r\n".join(lines).encode("utf-8") + b"\r\n")
+        ini = "".join("Filename%d=%s\r\n" % (i + 1, name)
+                      for i, name in enumerate(files if chosen is None else chosen))
         with open(os.path.join(folder, "Filenames.ini"), "wb") as f:
-            f.write(b"[Filenames]\r\nFilename1=farben.txt\r\n")
+            f.write(("[Filenames]\r\n" + ini).encode("utf-8"))
         key = os.path.join(env["XDG_CONFIG_HOME"], "Lernwendel", "registry", "HKEY_CURRENT_USER",
                            "Software", "Lernwendel.reg")
         os.makedirs(os.path.dirname(key), exist_ok=True)
@@ -230,8 +238,9 @@ class OrcaTestCase(unittest.TestCase):
                     '"ZufallS"=dword:00000000\n"Sounds"=dword:00000000\n' % (lerntyp, anzeigetyp))
         start = len(self.desktop.speech())
         program_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.running = subprocess.Popen([OrcaTestCase.program], env=program_env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.running = subprocess.Popen([OrcaTestCase.program], env=program_env,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
         ready = self.desktop.wait_for(lambda said: any(s.startswith("Frage") for s in said), 20, start)
         self.assertTrue(ready, "the main window was not read: %r" % self.desktop.speech(start))
         return self.desktop.settle(start)
@@ -244,6 +253,8 @@ class OrcaTestCase(unittest.TestCase):
         self.desktop.wait_for(lambda said: all(any(e in s for s in said) for e in expected),
                               STEP_SECONDS, start)
         said = self.desktop.settle(start)
+        if os.environ.get("LW_SHOW_SPEECH"):
+            print("SAID: %r" % said, file=sys.stderr)
         for text in expected:
             self.assertTrue(any(text in s for s in said), "not said: %r; Orca said %r" % (text, said))
         return said

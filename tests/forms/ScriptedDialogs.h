@@ -19,6 +19,16 @@ class ScriptedDialogs : public ModalDialogs, public MessageScript
 public:
     QList<std::function<void(QDialog &)>> dialogScripts;
 
+    // The input boxes shown, and what the learner types into each in turn:
+    // a text replaces the preset and confirms, none cancels. A box that
+    // finds the list empty is counted as unexpected and cancelled.
+    struct Input
+    {
+        QString caption, prompt, preset;
+    };
+    QList<Input> inputs;
+    QList<std::optional<QString>> inputAnswers;
+
     // The font the font dialog "chooses"; none: the learner cancels.
     std::optional<QFont> fontAnswer;
     int fontDialogs = 0;
@@ -46,6 +56,21 @@ public:
         if (!fontAnswer)
             return false;
         font = *fontAnswer;
+        return true;
+    }
+
+    bool InputQuery(const QString &caption, const QString &prompt, QString &value,
+                    QWidget *) override
+    {
+        inputs.append({caption, prompt, value});
+        if (inputAnswers.isEmpty()) {
+            ++unexpected;
+            return false;
+        }
+        const std::optional<QString> typed = inputAnswers.takeFirst();
+        if (!typed)
+            return false;
+        value = *typed;
         return true;
     }
 };

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 namespace {
 
@@ -92,7 +93,8 @@ private slots:
     void pasteInsertsNothing_data();
     void pasteInsertsNothing();
     void closingDuringATrainingAsks();
-    void noChosenFilesSaysWhereTheyAreNamed();
+    void noChosenFilesOpensTheFileSelection_data();
+    void noChosenFilesOpensTheFileSelection();
 
     void eachQuestionTakesTheFocusAndIsAnnounced();
     void everyReachableControlHasAName();
@@ -506,26 +508,71 @@ void TestHaupt::closingDuringATrainingAsks()
     QVERIFY(!saved.contains(QStringLiteral("liste1.txt")));
 }
 
-void TestHaupt::noChosenFilesSaysWhereTheyAreNamed()
+void TestHaupt::noChosenFilesOpensTheFileSelection_data()
 {
+    QTest::addColumn<bool>("filesInTheFolder");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QString>("question"); // the question field afterwards
+
+    const QString empty = QStringLiteral("Keine Datendateien vorhanden!\r\n"
+                                         "Soll jetzt eine neue Datendatei angelegt werden?");
+    QTest::newRow("empty folder, Nein, Abbrechen") << false << false << QStringList{empty} << "";
+    QTest::newRow("a file ticked, O&K") << true << true << QStringList() << "Hund";
+    QTest::newRow("nothing ticked, Abbrechen") << true << false << QStringList() << "";
+}
+
+// "Neu beginnen" with no chosen files: the file selection comes first, then
+// the options, and only a confirmed choice of files starts the training.
+void TestHaupt::noChosenFilesOpensTheFileSelection()
+{
+    QFETCH(bool, filesInTheFolder);
+    QFETCH(bool, confirmed);
+    QFETCH(QStringList, questions);
+    QFETCH(QString, question);
+
+    QDir(Dokumentendatenordner()).removeRecursively();
     HauptFixture f;
-    QVERIFY(f.start({}, false));
+    QVERIFY(f.start(filesInTheFolder ? QList<QStringList>{tiere} : QList<QStringList>{}, false));
     TForm1 &form = *f.form;
-    f.dialogs.answers = {MsgResult::Ok};
+    form.training().Dateien.clear();
+    f.dialogs.answers = {MsgResult::No};
+    bool shown = false;
+    f.dialogs.dialogScripts = {[&](QDialog &dialog) {
+        auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+        shown = dialog.windowTitle() == QStringLiteral("Dateien auswählen und bearbeiten") && list
+            && list->topLevelItemCount() == (filesInTheFolder ? 1 : 0);
+        if (confirmed) {
+            list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            dialog.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        } else {
+            dialog.findChild<QPushButton *>(QStringLiteral("Button3"))->click();
+        }
+    }};
+    // Then the options, whatever the choice of files.
+    bool options = false;
+    f.dialogs.dialogScripts.append([&](QDialog &dialog) {
+        options = dialog.windowTitle() == QStringLiteral("Optionen");
+        dialog.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    });
 
     press(Qt::Key_N, Qt::ControlModifier);
 
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.messages[0].text.contains(
-        QDir::toNativeSeparators(Benutzerordner() + QStringLiteral("Filenames.ini"))));
-    QVERIFY(f.dialogs.messages[0].text.contains(QDir::toNativeSeparators(Datenordner())));
-    QCOMPARE(form.training().AktZeile(), 0);
-    QCOMPARE(form.StatusPanel2->text(), QStringLiteral("Mit \"Neu\" kann begonnen werden"));
-
-    // Closing with no training running asks nothing.
-    form.close();
-    QVERIFY(!form.isVisible());
-    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(shown);
+    QVERIFY(options);
+    QCOMPARE(f.dialogs.unexpected, 0);
+    QCOMPARE(f.dialogs.texts(), questions);
+    QCOMPARE(form.Edit1->text(), question);
+    QCOMPARE(form.training().AktZeile(), confirmed ? 1 : 0);
+    QCOMPARE(form.training().Dateien.size(), confirmed ? 1 : 0);
+    if (!confirmed) {
+        QVERIFY(form.training().Daten.isEmpty());
+        QCOMPARE(form.StatusPanel2->text(), QStringLiteral("Mit \"Neu\" kann begonnen werden"));
+        // Closing with no training running asks nothing.
+        form.close();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(f.dialogs.messages.size(), questions.size());
+    }
 }
 
 void TestHaupt::eachQuestionTakesTheFocusAndIsAnnounced()
