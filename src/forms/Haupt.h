@@ -11,6 +11,7 @@
 #include <array>
 
 class Announcement;
+class TBearbeitenForm;
 class ExternalPrograms;
 class ModalDialogs;
 class ScreenReaderOutput;
@@ -86,6 +87,8 @@ public:
     QAction *PuEinfuegen;
 
     Training &training() { return FTraining; }
+    // The entry editor, a window of its own over this one.
+    TBearbeitenForm &BearbeitenForm();
 
     // Set-up operations.
     void CaptionZuweisen();
@@ -208,4 +211,5 @@ private:
     QRandomGenerator m_random;
     bool IsClosing = false;
     QPointer<QWidget> MerkActiveControl;
+    TBearbeitenForm *FBearbeitenForm = nullptr;
 };
