@@ -8,20 +8,9 @@ Usage: orca_training.py PROGRAM
 Exit code 77 (skipped) only where Orca and its helpers cannot start.
 """
 
-import os
 import re
-import shutil
-import subprocess
-import sys
-import tempfile
-import unittest
 
-from orca_desktop import STEP_SECONDS, Desktop, Learner
-
-SKIP = 77
-PROGRAM = None
-
-WORDS = [("rot", "red"), ("grün", "green"), ("Tür", "door")]
+from orca_desktop import WORDS, OrcaTestCase, run_tests
 
 
 def questions_presented(utterance):
@@ -33,80 +22,7 @@ def questions_presented(utterance):
     return (named & words) | bare
 
 
-class OrcaTraining(unittest.TestCase):
-    desktop = None
-
-    @classmethod
-    def setUpClass(cls):
-        missing = [tool for tool in ("orca", "Xvfb", "dbus-daemon", "openbox", "xdotool")
-                   if not shutil.which(tool)]
-        if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
-            missing.append("at-spi-bus-launcher")
-        if missing:
-            raise unittest.SkipTest("cannot start Orca here, missing: " + ", ".join(missing))
-        cls.world = tempfile.mkdtemp(prefix="lw-orca-")
-        cls.desktop = Desktop(cls.world)
-        try:
-            cls.desktop.start()
-        except (RuntimeError, OSError) as e:
-            cls.desktop.stop()
-            raise unittest.SkipTest("cannot start Orca here: %s" % e)
-
-    @classmethod
-    def tearDownClass(cls):
-        if cls.desktop:
-            cls.desktop.stop()
-        if not os.environ.get("LW_KEEP_WORLD"):
-            shutil.rmtree(cls.world, ignore_errors=True)
-
-    def setUp(self):
-        self.program = None
-        self.learner = Learner(self.desktop)
-
-    def tearDown(self):
-        if self.program:
-            self.program.terminate()
-            try:
-                self.program.wait(5)
-            except subprocess.TimeoutExpired:
-                self.program.kill()
-
-    def start_program(self, lerntyp, anzeigetyp):
-        env = self.desktop.env
-        folder = os.path.join(env["HOME"], "Documents", "Lernwendel")
-        os.makedirs(os.path.join(folder, "Daten"), exist_ok=True)
-        lines = ["Farben"] + [side for pair in WORDS for side in pair]
-        with open(os.path.join(folder, "Daten", "farben.txt"), "wb") as f:
-            f.write(b"\xef\xbb\xbf" + "\r\n".join(lines).encode("utf-8") + b"\r\n")
-        with open(os.path.join(folder, "Filenames.ini"), "wb") as f:
-            f.write(b"[Filenames]\r\nFilename1=farben.txt\r\n")
-        key = os.path.join(env["XDG_CONFIG_HOME"], "Lernwendel", "registry", "HKEY_CURRENT_USER",
-                           "Software", "Lernwendel.reg")
-        os.makedirs(os.path.dirname(key), exist_ok=True)
-        with open(key, "w", encoding="utf-8") as f:
-            f.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Lernwendel]\n"
-                    '"AktOrdner"=dword:00000001\n"Lerntyp"=dword:%08x\n"Anzeigetyp"=dword:%08x\n'
-                    '"ZufallS"=dword:00000000\n"Sounds"=dword:00000000\n' % (lerntyp, anzeigetyp))
-        start = len(self.desktop.speech())
-        program_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.program = subprocess.Popen([PROGRAM], env=program_env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        ready = self.desktop.wait_for(lambda said: any(s.startswith("Frage") for s in said), 20, start)
-        self.assertTrue(ready, "the main window was not read: %r" % self.desktop.speech(start))
-        return self.desktop.settle(start)
-
-    def step(self, action, expected):
-        """Runs one action of the learner and returns what Orca said for it,
-        once every expected text was said or the wait ran out."""
-        start = len(self.desktop.speech())
-        action()
-        self.desktop.wait_for(lambda said: all(any(e in s for s in said) for e in expected),
-                              STEP_SECONDS, start)
-        said = self.desktop.settle(start)
-        for text in expected:
-            self.assertTrue(any(text in s for s in said), "not said: %r; Orca said %r" % (text, said))
-        return said
-
+class OrcaTraining(OrcaTestCase):
     def assertNoQuestionTwiceInARow(self, start):
         """No two utterances in a row carry the same question. Key echoes do
         not count, and a notification's role word belongs to its text. Orca
@@ -168,11 +84,4 @@ class OrcaTraining(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 2:
-        sys.exit(__doc__)
-    PROGRAM = sys.argv.pop(1)
-    result = unittest.main(exit=False, verbosity=2).result
-    if result.skipped and not result.failures and not result.errors and result.testsRun == len(result.skipped):
-        print("SKIPPED: " + result.skipped[0][1])
-        sys.exit(SKIP)
-    sys.exit(0 if result.wasSuccessful() else 1)
+    run_tests(__doc__)
