@@ -1,20 +1,8 @@
 #include "help/ExternalPrograms.h"
 
-namespace {
-
-// Until the desktop's programs are reached, nothing is started.
-class NoExternalPrograms final : public ExternalPrograms
-{
-public:
-    void ShellOpen(WindowId, const QString &, const QString &, int, const QString &,
-                   const QString &) override
-    {}
-    bool OpenTextFile(const QString &) override { return false; }
-};
-
-} // namespace
+#include "help/DesktopPrograms.h"
 
 std::unique_ptr<ExternalPrograms> ExternalPrograms::Create()
 {
-    return std::make_unique<NoExternalPrograms>();
+    return std::make_unique<DesktopPrograms>(Shell::Create(), TopLevelWindows::Create());
 }
