@@ -64,6 +64,10 @@ MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButto
 int QtModalDialogs::ShowModal(QDialog &dialog)
 {
     // The one place where a window of the program waits in a loop of its own.
+    // It opens once the key that asked for it is up, so a screen reader
+    // announces it; a key held longer does not keep it away.
+    m_heldKeys.watch();
+    m_heldKeys.waitUntilReleased(500);
     return dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/HeldKeys.h"
 #include "forms/ModalDialogs.h"
 
 // The real dialogs, with German buttons.
@@ -9,4 +10,7 @@ public:
     MsgResult MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons) override;
     int ShowModal(QDialog &dialog) override;
     bool FontDialog(QFont &font, QWidget *parent) override;
+
+private:
+    HeldKeys m_heldKeys;
 };

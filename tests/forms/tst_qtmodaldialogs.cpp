@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,8 @@ class TestQtModalDialogs : public QObject
 private slots:
     void messageTextIsPlain_data();
     void messageTextIsPlain();
+    void aBoxWaitsForTheKeyThatOpenedIt_data();
+    void aBoxWaitsForTheKeyThatOpenedIt();
 };
 
 void TestQtModalDialogs::messageTextIsPlain_data()
@@ -60,6 +63,49 @@ void TestQtModalDialogs::messageTextIsPlain()
     QCOMPARE(result, MsgResult::No);
     QCOMPARE(read, text);
     QCOMPARE(format, Qt::PlainText);
+}
+
+void TestQtModalDialogs::aBoxWaitsForTheKeyThatOpenedIt_data()
+{
+    QTest::addColumn<bool>("released");
+    QTest::newRow("released soon") << true;
+    QTest::newRow("held on") << false;
+}
+
+void TestQtModalDialogs::aBoxWaitsForTheKeyThatOpenedIt()
+{
+    // Enter went down on the box before, which then closed; this box opens
+    // only once Enter is up again, or after a bounded wait when it stays down.
+    QFETCH(bool, released);
+    QtModalDialogs dialogs;
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    bool releaseSent = false;
+    QList<bool> shownAfterRelease;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shownAfterRelease << releaseSent;
+            box->buttons().constFirst()->click();
+        }
+    });
+    poll.start(10);
+    dialogs.MessageDlg(QStringLiteral("vorher"), MsgIcon::Information, MsgButtons::Ok);
+
+    QTest::keyPress(&window, Qt::Key_Return);
+    if (released)
+        QTimer::singleShot(100, this, [&] {
+            releaseSent = true;
+            QTest::keyRelease(&window, Qt::Key_Return);
+        });
+    QElapsedTimer clock;
+    clock.start();
+    dialogs.MessageDlg(QStringLiteral("Sollen die nicht gewussten Einträge angezeigt werden?"),
+                       MsgIcon::Confirmation, MsgButtons::YesNo);
+    QCOMPARE(shownAfterRelease, (QList<bool>{false, released}));
+    // Never kept away long by a key held down.
+    QVERIFY(clock.elapsed() < 5000);
 }
 
 QTEST_MAIN(TestQtModalDialogs)
