@@ -64,11 +64,13 @@ MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButto
 int QtModalDialogs::ShowModal(QDialog &dialog)
 {
     // The one place where a window of the program waits in a loop of its own.
-    // It opens once the key that asked for it is up, so a screen reader
-    // announces it; a key held longer does not keep it away.
+    // It opens, and its caller goes on (often closing a window), only once
+    // the key that caused it is up, so a screen reader follows each window.
     m_heldKeys.watch();
-    m_heldKeys.waitUntilReleased(500);
-    return dialog.exec();
+    m_heldKeys.settle();
+    const int result = dialog.exec();
+    m_heldKeys.settle();
+    return result;
 }
 
 bool QtModalDialogs::FontDialog(QFont &font, QWidget *parent)
