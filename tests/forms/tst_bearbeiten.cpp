@@ -57,6 +57,9 @@ private slots:
     void speichernNeedsTitleAndEntries_data();
     void speichernNeedsTitleAndEntries();
     void anUnreadableFileIsNotOpened();
+    void oddContentOpensAndSaves_data();
+    void oddContentOpensAndSaves();
+    void aTitleTooLongForAFileName();
     void keysOfTheFields();
     void clipboardMenu_data();
     void clipboardMenu();
@@ -274,6 +277,58 @@ void TestBearbeiten::anUnreadableFileIsNotOpened()
     QVERIFY(!dialogs.messages[0].text.isEmpty());
     QVERIFY(QFileInfo(path).isDir());
     dialogs.dialogScripts.clear();
+}
+
+void TestBearbeiten::oddContentOpensAndSaves_data()
+{
+    QTest::addColumn<QString>("entry"); // one side of the file's only entry
+    QTest::addColumn<bool>("keptAsIs");
+    QTest::newRow("NUL characters") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << true;
+    QTest::newRow("a line of a million characters") << QString(1000000, QLatin1Char('x')) << true;
+    // Not text at all: stored as whatever the encoder makes of it.
+    QTest::newRow("a lone surrogate")
+        << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << false;
+}
+
+void TestBearbeiten::oddContentOpensAndSaves()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, keptAsIs);
+    const QString path = folder.filePath(QStringLiteral("seltsam.dat"));
+    const QByteArray stored = storedBytes({"Seltsam", entry, "zwei"});
+    writeTestFile(path, stored);
+    dialogs.answers = {MsgResult::Ok};
+    QString shown;
+    QVERIFY(edit(path, QString(), QString(), [&](TBearbeitenForm &e) {
+        shown = e.Memo1->toPlainText();
+        e.Button1->click();
+    }));
+    QCOMPARE(dialogs.texts(), QStringList{"Daten erfolgreich geändert!"});
+    if (keptAsIs) {
+        QCOMPARE(shown, entry + QStringLiteral("\nzwei\n"));
+        QCOMPARE(readTestFile(path), stored);
+    } else {
+        QVERIFY(readTestFile(path).size() > 0);
+    }
+}
+
+void TestBearbeiten::aTitleTooLongForAFileName()
+{
+    // The file system refuses the name: its own words are shown and the
+    // editor stays open with everything typed.
+    dialogs.answers = {MsgResult::Ok};
+    QString titleAfter;
+    const QString titel(300, QLatin1Char('T'));
+    QVERIFY(!edit(QString(), titel, QStringLiteral("Hund\ndog"), [&](TBearbeitenForm &e) {
+        e.Button1->click();
+        titleAfter = e.Edit1->text();
+        e.Button2->click();
+    }));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].icon, MsgIcon::Error);
+    QVERIFY(!dialogs.messages[0].text.isEmpty());
+    QCOMPARE(titleAfter, titel);
+    QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 void TestBearbeiten::keysOfTheFields()
