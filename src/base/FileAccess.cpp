@@ -48,3 +48,10 @@ void writeWholeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         fail(path, file.errorString());
 }
+
+void removeFileAttributes(const QString &path)
+{
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    if (permissions && !(permissions & QFileDevice::WriteOwner))
+        QFile::setPermissions(path, permissions | QFileDevice::WriteOwner);
+}

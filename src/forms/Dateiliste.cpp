@@ -1,5 +1,6 @@
 #include "forms/Dateiliste.h"
 
+#include "base/FileAccess.h"
 #include "base/SimpleUpper.h"
 #include "base/TrimBlanks.h"
 #include "data/folders/Catalogue.h"
@@ -37,16 +38,6 @@ constexpr int DateiSpalte = 1;
 bool sameIgnoringCase(const QString &a, const QString &b)
 {
     return SimpleUpper(a) == SimpleUpper(b);
-}
-
-// Clears what would keep the learner from renaming or deleting the file.
-// Here that is the owner's write permission; a hidden file is hidden by its
-// name, which stays, and there are no system or archive marks.
-void removeAttributes(const QString &pfad)
-{
-    const QFileDevice::Permissions permissions = QFile::permissions(pfad);
-    if (permissions && !(permissions & QFileDevice::WriteOwner))
-        QFile::setPermissions(pfad, permissions | QFileDevice::WriteOwner);
 }
 
 // The screen the dialog lies on, which it covers.
@@ -472,7 +463,7 @@ void TDateilisteForm::PuUmbenennenClick()
     }
     const QString neuName = trimmedBlanks(eingabe) + QStringLiteral(".dat");
     const QString neu = Datenordner() + neuName;
-    removeAttributes(alt);
+    removeFileAttributes(alt);
     if (QFileInfo::exists(neu) || QFileInfo(neu).isSymLink()) {
         m_dialogs.MessageDlg(QStringLiteral("Die Datei \"%1\" existiert bereits!").arg(neuName),
                              MsgIcon::Information, MsgButtons::Ok);
@@ -494,7 +485,7 @@ void TDateilisteForm::PuLoeschenClick()
             MsgIcon::Confirmation, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
-    removeAttributes(pfad);
+    removeFileAttributes(pfad);
     // A failed deletion is not reported: the refreshed list shows the outcome.
     QFile::remove(pfad);
     if (DateienRef)

@@ -15,8 +15,9 @@ class ExternalPrograms;
 class ModalDialogs;
 class ScreenReaderOutput;
 class SettingsStore;
-class TOptForm;
+class TBearbeitenForm;
 class TDateilisteForm;
+class TOptForm;
 struct TrainingSettings;
 class QAction;
 class QActionGroup;
@@ -178,6 +179,8 @@ private:
     TOptForm &OptForm();
     // The file selection dialog, made at its first use.
     TDateilisteForm &Dateiliste();
+    // The entry editor, made at its first use.
+    TBearbeitenForm &BearbeitenForm();
 
     // Keys and focus of the text controls.
     bool Edit1KeyDown(QKeyEvent *key);
@@ -220,4 +223,5 @@ private:
     QPointer<QWidget> MerkActiveControl;
     TOptForm *FOptForm = nullptr;
     TDateilisteForm *DateilisteForm = nullptr;
+    TBearbeitenForm *FBearbeitenForm = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "forms/Haupt.h"
 
 #include "forms/Announcement.h"
+#include "forms/Bearbeiten.h"
 #include "forms/ModalDialogs.h"
 #include "forms/Optionen.h"
 #include "forms/TrainingSettings.h"
@@ -16,27 +17,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-
-namespace {
-
-// More would not fit into a message box on the screen.
-constexpr int shownEntries = 25;
-
-// "A = B" per entry from the lines of an entry list, side A and side B in turn.
-QString entryLines(const QString &Eintraege)
-{
-    const QStringList lines = Eintraege.split(QStringLiteral("\r\n"));
-    QStringList entries;
-    for (qsizetype i = 0; i + 1 < lines.size(); i += 2)
-        entries.append(lines.at(i) + QStringLiteral(" = ") + lines.at(i + 1));
-    if (entries.size() <= shownEntries)
-        return entries.join(QStringLiteral("\r\n"));
-    const qsizetype more = entries.size() - shownEntries;
-    return entries.first(shownEntries).join(QStringLiteral("\r\n"))
-        + QStringLiteral("\r\n... und %1 weitere").arg(more);
-}
-
-} // namespace
 
 MsgResult TForm1::MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
@@ -252,14 +232,14 @@ void TForm1::MenuEinstOptionenClick()
 
 bool TForm1::DateiBearbeiten(const QString &Datei, const QString &Titel, const QString &Eintraege)
 {
-    Q_UNUSED(Datei);
-    // There is no entry editor yet: the learner at least gets to read the
-    // entries, though they cannot be saved from here.
-    m_dialogs.MessageDlg(
-        QStringLiteral("Das Bearbeiten und Speichern von Einträgen ist in dieser Version "
-                       "noch nicht enthalten. Die Einträge von \"%1\":\r\n")
-                .arg(Titel)
-            + entryLines(Eintraege),
-        MsgIcon::Information, MsgButtons::Ok);
-    return false;
+    return BearbeitenForm().DateiBearbeiten(Datei, Titel, Eintraege);
+}
+
+TBearbeitenForm &TForm1::BearbeitenForm()
+{
+    // Made at first use, so the program starts as fast as without it; then
+    // kept, hidden between uses.
+    if (!FBearbeitenForm)
+        FBearbeitenForm = new TBearbeitenForm(m_dialogs, m_screenReader, this);
+    return *FBearbeitenForm;
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QTest>
 
 #include <functional>
 #include <optional>
@@ -40,7 +41,11 @@ public:
 
     int ShowModal(QDialog &dialog) override
     {
+        // As a real modal dialog, it has the keyboard when the learner acts.
         dialog.open();
+        dialog.activateWindow();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            ++unexpected;
         if (!dialogScripts.isEmpty())
             dialogScripts.takeFirst()(dialog);
         if (dialog.isVisible()) {
