@@ -4,6 +4,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 MsgResult QtModalDialogs::MessageDlg(const QString &text, MsgIcon icon, MsgButtons buttons)
@@ -69,7 +70,13 @@ int QtModalDialogs::ShowModal(QDialog &dialog)
     // the key that caused it is up, so a screen reader follows each window.
     m_heldKeys.watch();
     m_heldKeys.settle();
+    const QPointer<QWidget> before = QApplication::activeWindow();
     const int result = dialog.exec();
+    // The keyboard goes back to the window the dialog came from (the file
+    // selection, not the main window, after the entry editor), whatever
+    // the window system would choose.
+    if (before && before->isVisible())
+        before->activateWindow();
     m_heldKeys.settle();
     return result;
 }

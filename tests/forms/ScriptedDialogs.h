@@ -3,8 +3,10 @@
 #include "forms/ModalDialogs.h"
 #include "support/RecordingMessageDialog.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 #include <QTest>
 
 #include <functional>
@@ -41,16 +43,25 @@ public:
 
     int ShowModal(QDialog &dialog) override
     {
+        const QPointer<QWidget> before = QApplication::activeWindow();
         // As a real modal dialog, it has the keyboard when the learner acts.
         dialog.open();
         dialog.activateWindow();
-        if (!QTest::qWaitForWindowActive(&dialog))
+        // Not qWaitForWindowActive: a dialog counts as active there as soon
+        // as the window it belongs to is.
+        if (!QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }))
             ++unexpected;
         if (!dialogScripts.isEmpty())
             dialogScripts.takeFirst()(dialog);
         if (dialog.isVisible()) {
             ++unexpected;
             dialog.reject();
+        }
+        // And the window it came from has the keyboard back, as the real
+        // seam gives it.
+        if (before && before->isVisible()) {
+            before->activateWindow();
+            QTest::qWaitFor([&before] { return QApplication::activeWindow() == before; });
         }
         return dialog.result();
     }
