@@ -88,6 +88,12 @@ void TestDatenEinlesen::loading_data()
     QTest::newRow("utf-8 without mark")
         << ByteArrayList{"Titel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
     QTest::newRow("8-bit") << ByteArrayList{"Titel\nK\xE4se\ncheese"} << kaese << IntList{};
+    QTest::newRow("utf-8 holding a replacement mark")
+        << ByteArrayList{"Titel\nK\xEF\xBF\xBDse\ncheese"}
+        << QStringList{QStringLiteral("K\uFFFDse"), "cheese"} << IntList{};
+    QTest::newRow("8-bit that starts like utf-8")
+        << ByteArrayList{"Titel\n\xC3\xA4\nK\xE4se"}
+        << QStringList{QStringLiteral("\u00C3\u00A4"), QStringLiteral("K\u00E4se")} << IntList{};
     QTest::newRow("utf-8 with mark")
         << ByteArrayList{"\xEF\xBB\xBFTitel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
     QTest::newRow("utf-16 le") << ByteArrayList{utf16le(

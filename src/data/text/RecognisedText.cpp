@@ -27,23 +27,29 @@ const char16_t *hostOrderUtf16(QByteArrayView bytes)
 
 } // namespace
 
-RecognisedText::RecognisedText(QByteArrayView fileBytes)
+RecognisedText::RecognisedText(QByteArrayView fileBytes, Use use)
 {
     if (textKindOf(fileBytes) == TextKind::EightBit) {
-        narrow = fileBytes;
-        switch (utf8Test(fileBytes)) {
+        Utf8Reading reading =
+            use == Use::Whole ? utf8TestAndDecode(fileBytes) : Utf8Reading{utf8Test(fileBytes), {}};
+        switch (reading.result) {
         case Utf8TestResult::Ascii:
             form = Form::Ascii;
-            return;
-        case Utf8TestResult::Utf8:
-            form = Form::Utf8;
-            return;
+            break;
         case Utf8TestResult::NotUtf8:
             form = Form::CodePage;
-            return;
+            break;
+        case Utf8TestResult::Utf8:
+            if (use == Use::Whole) {
+                takeDecoded(std::move(reading.text));
+                return;
+            }
+            form = Form::Utf8;
+            break;
         }
+        narrow = fileBytes;
+        return;
     }
-    form = Form::Utf16;
     if (const char16_t *units = hostOrderUtf16(fileBytes)) {
         const qsizetype count = (fileBytes.size() - 2) / 2;
         if (!isMisreadUtf8(QStringView(units, count))) {
@@ -52,7 +58,12 @@ RecognisedText::RecognisedText(QByteArrayView fileBytes)
             return;
         }
     }
-    decoded = Utf8Erkennen(decodedFileText(fileBytes));
+    takeDecoded(Utf8Erkennen(decodedFileText(fileBytes)));
+}
+
+void RecognisedText::takeDecoded(QString text)
+{
+    decoded = std::move(text);
     wide = reinterpret_cast<const char16_t *>(decoded.constData());
     wideSize = decoded.size();
 }

@@ -18,6 +18,17 @@ Utf8TestResult utf8Test(QByteArrayView bytes);
 // lacks cannot come from reading bytes as 8-bit text and never passes.
 bool isMisreadUtf8(QStringView text);
 
+// The test's answer together with the decoded text where it is Utf8, for a
+// caller that takes the whole text anyway: most files are judged and decoded
+// in one pass.
+struct Utf8Reading
+{
+    Utf8TestResult result;
+    QString text; // decodeUtf8(bytes) where result is Utf8, else empty
+};
+
+Utf8Reading utf8TestAndDecode(QByteArrayView bytes);
+
 // UTF-8 decoding that keeps a U+FEFF at the start as text (a file's own mark
 // is taken off before) and marks invalid sequences with replacement marks.
 QString decodeUtf8(QByteArrayView bytes);

@@ -31,18 +31,14 @@ QStringList entryLines(const Unit *units, qsizetype size, Slice slice)
     return lines;
 }
 
-QStringList entryLinesOfRecognised(const RecognisedText &text)
+} // namespace
+
+QStringList entryLinesOfFileBytes(QByteArrayView bytes)
 {
+    const RecognisedText text(bytes, RecognisedText::Use::Whole);
     const auto slice = [&text](qsizetype start, qsizetype length) {
         return text.slice(start, length);
     };
     return text.isWide() ? entryLines(text.units16(), text.size(), slice)
                          : entryLines(text.units8(), text.size(), slice);
-}
-
-} // namespace
-
-QStringList entryLinesOfFileBytes(QByteArrayView bytes)
-{
-    return entryLinesOfRecognised(RecognisedText(bytes));
 }
