@@ -27,29 +27,23 @@ const char16_t *hostOrderUtf16(QByteArrayView bytes)
 
 } // namespace
 
-RecognisedText::RecognisedText(QByteArrayView fileBytes, Use use)
+RecognisedText::RecognisedText(QByteArrayView fileBytes)
 {
     if (textKindOf(fileBytes) == TextKind::EightBit) {
-        Utf8Reading reading =
-            use == Use::Whole ? utf8TestAndDecode(fileBytes) : Utf8Reading{utf8Test(fileBytes), {}};
-        switch (reading.result) {
+        narrow = fileBytes;
+        switch (utf8Test(fileBytes)) {
         case Utf8TestResult::Ascii:
             form = Form::Ascii;
-            break;
+            return;
+        case Utf8TestResult::Utf8:
+            form = Form::Utf8;
+            return;
         case Utf8TestResult::NotUtf8:
             form = Form::CodePage;
-            break;
-        case Utf8TestResult::Utf8:
-            if (use == Use::Whole) {
-                takeDecoded(std::move(reading.text));
-                return;
-            }
-            form = Form::Utf8;
-            break;
+            return;
         }
-        narrow = fileBytes;
-        return;
     }
+    form = Form::Utf16;
     if (const char16_t *units = hostOrderUtf16(fileBytes)) {
         const qsizetype count = (fileBytes.size() - 2) / 2;
         if (!isMisreadUtf8(QStringView(units, count))) {
@@ -58,12 +52,7 @@ RecognisedText::RecognisedText(QByteArrayView fileBytes, Use use)
             return;
         }
     }
-    takeDecoded(Utf8Erkennen(decodedFileText(fileBytes)));
-}
-
-void RecognisedText::takeDecoded(QString text)
-{
-    decoded = std::move(text);
+    decoded = Utf8Erkennen(decodedFileText(fileBytes));
     wide = reinterpret_cast<const char16_t *>(decoded.constData());
     wideSize = decoded.size();
 }

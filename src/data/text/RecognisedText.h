@@ -5,20 +5,15 @@
 
 // The text that TextDateiLesen and then Utf8Erkennen give for a file's bytes,
 // with the file's own line breaks, kept in the form that is cheapest to take
-// apart. Most files need no decoded copy of their whole text: 8-bit and
-// ASCII files stay bytes, UTF-16 in the machine's byte order stays where it
-// was read, and the loader decodes only the pieces it keeps. UTF-8 stays
-// bytes for a caller that takes a few pieces (a title); for one that takes
-// all of it (the loader) it is decoded once as a whole, in the same pass
-// that tells it is UTF-8. Line breaks, TABs and blanks (codes 0 to 32) are
-// the same single units in every form.
+// apart. Most files need no decoded copy of their whole text: 8-bit, UTF-8
+// and ASCII files stay bytes, UTF-16 in the machine's byte order stays where
+// it was read, and the loader decodes only the pieces it keeps. Line breaks,
+// TABs and blanks (codes 0 to 32) are the same single units in every form.
 class RecognisedText
 {
 public:
-    enum class Use { Pieces, Whole };
-
     // fileBytes must outlive the object.
-    explicit RecognisedText(QByteArrayView fileBytes, Use use = Use::Pieces);
+    explicit RecognisedText(QByteArrayView fileBytes);
 
     // Units are UTF-16 code units (units16) or bytes (units8).
     bool isWide() const { return form == Form::Utf16; }
@@ -31,8 +26,6 @@ public:
     QString whole() const { return slice(0, size()); }
 
 private:
-    void takeDecoded(QString text);
-
     enum class Form { Ascii, Utf8, CodePage, Utf16 };
     Form form = Form::Utf16;
     QByteArrayView narrow;

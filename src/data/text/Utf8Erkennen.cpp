@@ -118,30 +118,21 @@ QString decodeUtf8(QByteArrayView bytes)
     return text;
 }
 
-Utf8Reading utf8TestAndDecode(QByteArrayView bytes)
+bool startsLikeUtf8(QByteArrayView bytes)
 {
-    // Qt's decoder puts a replacement mark for every fault it finds and finds
-    // more than the table does, so a decoding without any mark is UTF-8 by
-    // the table too. A mark may also be the file's own character, and the
-    // rare text whose faults the table lets through needs the table itself.
-    // 8-bit text seldom has a valid form at its first byte above 80: that
-    // look spares decoding such a file as UTF-8 first.
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     const qsizetype first = nextNonAscii(in, 0, size);
-    if (first == size)
-        return {Utf8TestResult::Ascii, {}};
     const auto byteAt = [in](qsizetype i) { return int(in[i]); };
-    QString text;
-    if (formLength(byteAt, first, size) > 1) {
-        text = decodeUtf8(bytes);
-        if (!text.contains(QChar::ReplacementCharacter))
-            return {Utf8TestResult::Utf8, std::move(text)};
-    }
-    const Utf8TestResult result = utf8Test(bytes);
-    if (result != Utf8TestResult::Utf8)
-        return {result, {}};
-    return {result, text.isNull() ? decodeUtf8(bytes) : std::move(text)};
+    return first < size && formLength(byteAt, first, size) > 1;
+}
+
+std::optional<QString> decodeFaultlessUtf8(QByteArrayView bytes)
+{
+    QString text = decodeUtf8(bytes);
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    return text;
 }
 
 QString Utf8Erkennen(const QString &text)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // What a byte sequence is by the UTF-8 test of the loader.
 enum class Utf8TestResult {
     Ascii, // every byte below 80: nothing to re-decode
@@ -18,16 +20,18 @@ Utf8TestResult utf8Test(QByteArrayView bytes);
 // lacks cannot come from reading bytes as 8-bit text and never passes.
 bool isMisreadUtf8(QStringView text);
 
-// The test's answer together with the decoded text where it is Utf8, for a
-// caller that takes the whole text anyway: most files are judged and decoded
-// in one pass.
-struct Utf8Reading
-{
-    Utf8TestResult result;
-    QString text; // decodeUtf8(bytes) where result is Utf8, else empty
-};
+// Qt's decoder, faster than the test, puts a replacement mark for every fault
+// and finds more faults than the test's table: text it decodes without a mark
+// is UTF-8 by the test too. So a caller that decodes all of a text anyway can
+// let the decoder judge it first and leave only the rest to the test.
 
-Utf8Reading utf8TestAndDecode(QByteArrayView bytes);
+// Whether the first byte above 80 starts a valid form (false for ASCII).
+// 8-bit text seldom does: such bytes are worth decoding as UTF-8 at once.
+bool startsLikeUtf8(QByteArrayView bytes);
+
+// decodeUtf8(bytes) when the decoding has no replacement mark; nothing
+// otherwise (a fault, or a mark that is the text's own character).
+std::optional<QString> decodeFaultlessUtf8(QByteArrayView bytes);
 
 // UTF-8 decoding that keeps a U+FEFF at the start as text (a file's own mark
 // is taken off before) and marks invalid sequences with replacement marks.
