@@ -101,6 +101,9 @@ void TestDatenEinlesen::loading_data()
     QTest::newRow("utf-8 holding a replacement mark")
         << ByteArrayList{"Titel\nK\xEF\xBF\xBDse\ncheese"}
         << QStringList{QStringLiteral("K\uFFFDse"), "cheese"} << IntList{};
+    QTest::newRow("utf-8 with an encoded surrogate")
+        << ByteArrayList{"Titel\n\xED\xA0\x80x\ncheese"}
+        << QStringList{QStringLiteral("\uFFFD\uFFFD\uFFFDx"), "cheese"} << IntList{};
     QTest::newRow("8-bit that starts like utf-8")
         << ByteArrayList{"Titel\n\xC3\xA4\nK\xE4se"}
         << QStringList{QStringLiteral("\u00C3\u00A4"), QStringLiteral("K\u00E4se")} << IntList{};
