@@ -118,13 +118,15 @@ QString decodeUtf8(QByteArrayView bytes)
     return text;
 }
 
-bool startsLikeUtf8(QByteArrayView bytes)
+Utf8TestResult utf8TestOfFirstForm(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     const qsizetype first = nextNonAscii(in, 0, size);
+    if (first == size)
+        return Utf8TestResult::Ascii;
     const auto byteAt = [in](qsizetype i) { return int(in[i]); };
-    return first < size && formLength(byteAt, first, size) > 1;
+    return formLength(byteAt, first, size) > 1 ? Utf8TestResult::Utf8 : Utf8TestResult::NotUtf8;
 }
 
 std::optional<QString> decodeFaultlessUtf8(QByteArrayView bytes)

@@ -25,9 +25,10 @@ bool isMisreadUtf8(QStringView text);
 // is UTF-8 by the test too. So a caller that decodes all of a text anyway can
 // let the decoder judge it first and leave only the rest to the test.
 
-// Whether the first byte above 80 starts a valid form (false for ASCII).
-// 8-bit text seldom does: such bytes are worth decoding as UTF-8 at once.
-bool startsLikeUtf8(QByteArrayView bytes);
+// The test's answer as far as the first byte above 80 tells it: Ascii and
+// NotUtf8 are final, Utf8 only says that the first form is valid. 8-bit text
+// seldom has one, so such bytes are worth decoding as UTF-8 at once.
+Utf8TestResult utf8TestOfFirstForm(QByteArrayView bytes);
 
 // decodeUtf8(bytes) when the decoding has no replacement mark; nothing
 // otherwise (a fault, or a mark that is the text's own character).

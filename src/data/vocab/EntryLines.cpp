@@ -78,15 +78,20 @@ std::optional<QStringList> linesOfPieces(QByteArrayView bytes, const Decode &dec
 }
 
 // The lines when Qt's decoder finds the bytes (a file without a mark) to be
-// faultless UTF-8, which most such files with characters above 80 are; the
-// title is judged, though not decoded.
+// faultless UTF-8, which most such files are, ASCII ones too (they read the
+// same either way); the title is judged, though not decoded.
 std::optional<QStringList> faultlessUtf8Lines(QByteArrayView bytes)
 {
-    if (textKindOf(bytes) != TextKind::EightBit || !startsLikeUtf8(bytes))
+    if (textKindOf(bytes) != TextKind::EightBit)
         return std::nullopt;
-    const qsizetype titleEnd = nextLineBreak<true>(bytes.data(), 0, bytes.size());
-    if (!bytes.first(titleEnd).isValidUtf8())
+    const Utf8TestResult firstForm = utf8TestOfFirstForm(bytes);
+    if (firstForm == Utf8TestResult::NotUtf8)
         return std::nullopt;
+    if (firstForm == Utf8TestResult::Utf8) {
+        const qsizetype titleEnd = nextLineBreak<true>(bytes.data(), 0, bytes.size());
+        if (!bytes.first(titleEnd).isValidUtf8())
+            return std::nullopt;
+    }
     return linesOfPieces(bytes, [bytes](qsizetype start, qsizetype length) {
         return decodeFaultlessUtf8(bytes.sliced(start, length));
     });
