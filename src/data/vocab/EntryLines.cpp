@@ -15,17 +15,18 @@
 
 namespace {
 
-// Bytes decoded at a time: the decoded piece stays in the cache while its
-// lines are copied out of it, and no decoded copy of the whole file is made.
+// UTF-8 bytes decoded at a time: Qt's decoder costs more per call than per
+// character, so decoding line by line pays that many times over; and a piece,
+// unlike the whole text, stays in the cache while its lines are copied out.
 // At least 2, so that a piece never shrinks to nothing before a CR LF.
 constexpr qsizetype pieceSize = 16 * 1024;
 
-// Appends the trimmed line that follows each line break of text (which
-// starts at a break, or is empty). A TAB ends a line like a line break does.
-void appendLinesAfterBreaks(QStringView text, QStringList &lines)
+// Calls take(start, length) for the trimmed line that follows each line break
+// of units (which start at a break, or are none). A TAB ends a line like a
+// line break does.
+template<typename Unit, typename Take>
+void forEachLineAfterBreaks(const Unit *units, qsizetype size, const Take &take)
 {
-    const char16_t *units = text.utf16();
-    const qsizetype size = text.size();
     qsizetype i = 0;
     while (i < size) {
         i = afterLineBreak(units, i, size);
@@ -33,9 +34,17 @@ void appendLinesAfterBreaks(QStringView text, QStringList &lines)
         qsizetype lineStart = i;
         qsizetype lineEnd = end;
         trimBlankUnits(units, lineStart, lineEnd);
-        lines.emplaceBack(text.constData() + lineStart, lineEnd - lineStart);
+        take(lineStart, lineEnd - lineStart);
         i = end;
     }
+}
+
+// Appends the lines after the breaks of text, each made in place in the list.
+void appendLinesAfterBreaks(QStringView text, QStringList &lines)
+{
+    forEachLineAfterBreaks(text.utf16(), text.size(), [&](qsizetype start, qsizetype length) {
+        lines.emplaceBack(text.constData() + start, length);
+    });
 }
 
 template<typename Unit>
@@ -58,17 +67,20 @@ qsizetype pieceEnd(const char *units, qsizetype start, qsizetype size)
     return end;
 }
 
-// The lines of bytes after the title, decoded a piece at a time by
-// decode(start, length); nothing when decode refuses a piece.
-template<typename Decode>
-std::optional<QStringList> linesOfPieces(QByteArrayView bytes, const Decode &decode)
+// The lines when Qt's decoder finds the bytes (a file without a mark whose
+// first byte above 80 starts a valid form) to be faultless UTF-8, which most
+// such files are. The title is judged, though not decoded.
+std::optional<QStringList> faultlessUtf8Lines(QByteArrayView bytes)
 {
     const char *units = bytes.data();
     const qsizetype size = withoutFinalBlanks(units, bytes.size());
+    qsizetype start = nextLineBreak<true>(units, 0, size);
+    if (!bytes.first(start).isValidUtf8())
+        return std::nullopt;
     QStringList lines;
-    for (qsizetype start = nextLineBreak<true>(units, 0, size); start < size;) {
+    while (start < size) {
         const qsizetype end = pieceEnd(units, start, size);
-        const std::optional<QString> piece = decode(start, end - start);
+        const std::optional<QString> piece = decodeFaultlessUtf8(bytes.sliced(start, end - start));
         if (!piece)
             return std::nullopt;
         appendLinesAfterBreaks(*piece, lines);
@@ -77,47 +89,39 @@ std::optional<QStringList> linesOfPieces(QByteArrayView bytes, const Decode &dec
     return lines;
 }
 
-// The lines when Qt's decoder finds the bytes (a file without a mark) to be
-// faultless UTF-8, which most such files are, ASCII ones too (they read the
-// same either way); the title is judged, though not decoded.
-std::optional<QStringList> faultlessUtf8Lines(QByteArrayView bytes)
-{
-    if (textKindOf(bytes) != TextKind::EightBit)
-        return std::nullopt;
-    const Utf8TestResult firstForm = utf8TestOfFirstForm(bytes);
-    if (firstForm == Utf8TestResult::NotUtf8)
-        return std::nullopt;
-    if (firstForm == Utf8TestResult::Utf8) {
-        const qsizetype titleEnd = nextLineBreak<true>(bytes.data(), 0, bytes.size());
-        if (!bytes.first(titleEnd).isValidUtf8())
-            return std::nullopt;
-    }
-    return linesOfPieces(bytes, [bytes](qsizetype start, qsizetype length) {
-        return decodeFaultlessUtf8(bytes.sliced(start, length));
-    });
-}
-
 QStringList linesOfRecognised(const RecognisedText &text)
 {
+    QStringList lines;
     if (text.isWide()) {
         const char16_t *units = text.units16();
         const qsizetype size = withoutFinalBlanks(units, text.size());
         const qsizetype titleEnd = nextLineBreak<true>(units, 0, size);
-        QStringList lines;
         appendLinesAfterBreaks(QStringView(units, size).sliced(titleEnd), lines);
         return lines;
     }
-    return *linesOfPieces(QByteArrayView(text.units8(), text.size()),
-                          [&text](qsizetype start, qsizetype length) {
-                              return std::optional<QString>(text.slice(start, length));
-                          });
+    // 8-bit and ASCII lines are decoded straight into their own strings.
+    const char *units = text.units8();
+    const qsizetype size = withoutFinalBlanks(units, text.size());
+    const qsizetype titleEnd = nextLineBreak<true>(units, 0, size);
+    forEachLineAfterBreaks(units + titleEnd, size - titleEnd,
+                           [&](qsizetype start, qsizetype length) {
+                               lines.append(text.slice(titleEnd + start, length));
+                           });
+    return lines;
 }
 
 } // namespace
 
 QStringList entryLinesOfFileBytes(QByteArrayView bytes)
 {
-    if (std::optional<QStringList> lines = faultlessUtf8Lines(bytes))
-        return *std::move(lines);
+    if (textKindOf(bytes) == TextKind::EightBit) {
+        const Utf8TestResult firstForm = utf8TestOfFirstForm(bytes);
+        if (firstForm == Utf8TestResult::Utf8) {
+            if (std::optional<QStringList> lines = faultlessUtf8Lines(bytes))
+                return *std::move(lines);
+            return linesOfRecognised(RecognisedText(bytes));
+        }
+        return linesOfRecognised(RecognisedText(bytes, firstForm)); // the answer is final
+    }
     return linesOfRecognised(RecognisedText(bytes));
 }
