@@ -1,5 +1,11 @@
 #include "base/FileError.h"
+#include "base/TrimBlanks.h"
+#include "data/text/Lines.h"
+#include "data/text/SystemCodePage.h"
+#include "data/text/TextDateiLesen.h"
+#include "data/text/Utf8Erkennen.h"
 #include "data/vocab/DatenEinlesen.h"
+#include "data/vocab/EntryLines.h"
 
 #include "support/RecordingMessageDialog.h"
 #include "support/TestFiles.h"
@@ -22,6 +28,8 @@ private slots:
     void resetsCountersAndLists();
     void unreadableFileThrowsAndKeepsEarlierFiles();
     void fiftyMegabyteLineIsOnlyATitle();
+    void longFilesKeepEveryLineAndBreak_data();
+    void longFilesKeepEveryLineAndBreak();
     void binaryGarbageLoadsWithoutHarm_data();
     void binaryGarbageLoadsWithoutHarm();
 
@@ -34,6 +42,8 @@ QByteArray utf16le(const QString &text)
 {
     return QByteArray("\xFF\xFE") + encoded(QStringEncoder::Utf16LE, text);
 }
+
+enum Encoding { Utf8, EightBit, Utf16 };
 
 const QString oddMessage = QStringLiteral("In \"%1\" befindet sich eine ungerade Datensatzanzahl!");
 } // namespace
@@ -88,6 +98,15 @@ void TestDatenEinlesen::loading_data()
     QTest::newRow("utf-8 without mark")
         << ByteArrayList{"Titel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
     QTest::newRow("8-bit") << ByteArrayList{"Titel\nK\xE4se\ncheese"} << kaese << IntList{};
+    QTest::newRow("utf-8 holding a replacement mark")
+        << ByteArrayList{"Titel\nK\xEF\xBF\xBDse\ncheese"}
+        << QStringList{QStringLiteral("K\uFFFDse"), "cheese"} << IntList{};
+    QTest::newRow("utf-8 with an encoded surrogate")
+        << ByteArrayList{"Titel\n\xED\xA0\x80x\ncheese"}
+        << QStringList{QStringLiteral("\uFFFD\uFFFD\uFFFDx"), "cheese"} << IntList{};
+    QTest::newRow("8-bit that starts like utf-8")
+        << ByteArrayList{"Titel\n\xC3\xA4\nK\xE4se"}
+        << QStringList{QStringLiteral("\u00C3\u00A4"), QStringLiteral("K\u00E4se")} << IntList{};
     QTest::newRow("utf-8 with mark")
         << ByteArrayList{"\xEF\xBB\xBFTitel\nK\xC3\xA4se\ncheese"} << kaese << IntList{};
     QTest::newRow("utf-16 le") << ByteArrayList{utf16le(
@@ -205,6 +224,44 @@ void TestDatenEinlesen::fiftyMegabyteLineIsOnlyATitle()
     DatenEinlesen(listen, dialog);
     QCOMPARE(listen.Daten, (QStringList{"Haus", "house"}));
     QVERIFY(dialog.messages.isEmpty());
+}
+
+void TestDatenEinlesen::longFilesKeepEveryLineAndBreak_data()
+{
+    QTest::addColumn<bool>("umlauts");
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("ascii") << false << int(EightBit);
+    QTest::newRow("utf-8") << true << int(Utf8);
+    QTest::newRow("8-bit") << true << int(EightBit);
+    QTest::newRow("utf-16 le") << true << int(Utf16);
+}
+
+// A long file is taken apart a piece at a time; whatever break or blank falls
+// where a piece ends, the lines are those of the plain steps: reading, the
+// file's blanks at the end dropped, TABs as breaks, recognising, the title
+// dropped, every line trimmed.
+void TestDatenEinlesen::longFilesKeepEveryLineAndBreak()
+{
+    QFETCH(bool, umlauts);
+    QFETCH(int, encoding);
+    const QStringList breaks{"\r\n", "\n", "\r", "\t", "\r\n\r\n", "\n\r", " \t ", "\r\r\n"};
+    const QString word = umlauts ? QStringLiteral("K\u00E4se") : QStringLiteral("Kase");
+    QString body;
+    for (int i = 0; body.size() < 17 * 1024; ++i)
+        body += word.repeated(1 + i % 5) + breaks[i % breaks.size()] + QString(i % 3, u' ');
+    for (int shift = 0; shift < 160; ++shift) {
+        const QString text = "Titel\n" + QString(shift, u'y') + body + " \r\n";
+        const QByteArray bytes = encoding == Utf8 ? text.toUtf8()
+            : encoding == EightBit                ? toSystemCodePage(text)
+                                                  : utf16le(text);
+        QString read = trimmedBlanksRight(textOfFileBytes(bytes));
+        read.replace(u'\t', QStringLiteral("\r\n"));
+        QStringList expected = splitLines(Utf8Erkennen(splitLines(read).join("\r\n")));
+        expected.removeFirst();
+        for (QString &line : expected)
+            line = trimmedBlanks(line);
+        QCOMPARE(entryLinesOfFileBytes(bytes), expected);
+    }
 }
 
 void TestDatenEinlesen::binaryGarbageLoadsWithoutHarm_data()

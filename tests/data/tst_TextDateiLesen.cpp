@@ -27,6 +27,7 @@ private slots:
     void utf8Erkennen();
     void recognisedTextIsReadingThenRecognising_data();
     void recognisedTextIsReadingThenRecognising();
+    void faultlessDecodingPassesTheTest();
     void codePageRoundTripsEveryByte();
     void codePageReplacesLackingCharacters();
     void readingAFileThatCannotBeReadThrows();
@@ -191,6 +192,10 @@ void TestTextDateiLesen::recognisedTextIsReadingThenRecognising_data()
     QTest::newRow("utf-32 le") << QByteArray("\xFF\xFE\0\0", 4)
             + encoded(QStringEncoder::Utf32LE, "K\u00E4se");
     QTest::newRow("rtf") << QByteArray("{\\rtf1 K\\'c3\\'a4se\\par x}");
+    QTest::newRow("utf-8 with its own replacement mark") << QByteArray("T\nK\xEF\xBF\xBDse");
+    QTest::newRow("utf-8 with an encoded surrogate") << QByteArray("T\n\xED\xA0\x80x\xC3\xA4");
+    QTest::newRow("8-bit that starts like utf-8") << QByteArray("T\n\xC3\xA4\nK\xE4se");
+    QTest::newRow("utf-8 cut off at the end") << QByteArray("T\nK\xC3\xA4se \xC3");
 }
 
 // The forms that spare the loader a decoded copy must give the text that
@@ -200,6 +205,35 @@ void TestTextDateiLesen::recognisedTextIsReadingThenRecognising()
     QFETCH(QByteArray, bytes);
     QCOMPARE(splitLines(RecognisedText(bytes).whole()),
              splitLines(Utf8Erkennen(textOfFileBytes(bytes))));
+}
+
+// The loader lets Qt's decoder judge UTF-8 first: whatever it finds faultless
+// must pass the table and decode the same, for every short sequence of the
+// bytes where the forms change.
+void TestTextDateiLesen::faultlessDecodingPassesTheTest()
+{
+    const QByteArray edges("\x00\x0A\x41\x7F\x80\x8F\x90\x9F\xA0\xBB\xBD\xBF\xC0\xC1\xC2\xDF"
+                           "\xE0\xE1\xED\xEF\xF0\xF3\xF4\xF5\xFF",
+                           25);
+    QByteArray bytes;
+    const auto check = [&bytes] {
+        const std::optional<QString> faultless = decodeFaultlessUtf8(bytes);
+        return !faultless
+            || (utf8Test(bytes) != Utf8TestResult::NotUtf8 && *faultless == decodeUtf8(bytes));
+    };
+    for (int length = 1; length <= 4; ++length) {
+        qsizetype combinations = 1;
+        for (int i = 0; i < length; ++i)
+            combinations *= edges.size();
+        bytes.resize(length);
+        for (qsizetype n = 0; n < combinations; ++n) {
+            qsizetype rest = n;
+            for (int i = 0; i < length; ++i, rest /= edges.size())
+                bytes[i] = edges[rest % edges.size()];
+            if (!check())
+                QFAIL(qPrintable("differs for " + bytes.toHex(' ')));
+        }
+    }
 }
 
 void TestTextDateiLesen::codePageRoundTripsEveryByte()

@@ -27,11 +27,11 @@ const char16_t *hostOrderUtf16(QByteArrayView bytes)
 
 } // namespace
 
-RecognisedText::RecognisedText(QByteArrayView fileBytes)
+RecognisedText::RecognisedText(QByteArrayView fileBytes, std::optional<Utf8TestResult> knownTest)
 {
     if (textKindOf(fileBytes) == TextKind::EightBit) {
         narrow = fileBytes;
-        switch (utf8Test(fileBytes)) {
+        switch (knownTest ? *knownTest : utf8Test(fileBytes)) {
         case Utf8TestResult::Ascii:
             form = Form::Ascii;
             return;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "data/text/Utf8Erkennen.h"
+
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 // The text that TextDateiLesen and then Utf8Erkennen give for a file's bytes,
 // with the file's own line breaks, kept in the form that is cheapest to take
@@ -12,8 +16,10 @@
 class RecognisedText
 {
 public:
-    // fileBytes must outlive the object.
-    explicit RecognisedText(QByteArrayView fileBytes);
+    // fileBytes must outlive the object. A caller that has the UTF-8 test's
+    // answer for bytes without a mark already passes it on.
+    explicit RecognisedText(QByteArrayView fileBytes,
+                            std::optional<Utf8TestResult> knownTest = std::nullopt);
 
     // Units are UTF-16 code units (units16) or bytes (units8).
     bool isWide() const { return form == Form::Utf16; }

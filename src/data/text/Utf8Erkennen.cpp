@@ -118,6 +118,25 @@ QString decodeUtf8(QByteArrayView bytes)
     return text;
 }
 
+Utf8TestResult utf8TestOfFirstForm(QByteArrayView bytes)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    const qsizetype first = nextNonAscii(in, 0, size);
+    if (first == size)
+        return Utf8TestResult::Ascii;
+    const auto byteAt = [in](qsizetype i) { return int(in[i]); };
+    return formLength(byteAt, first, size) > 1 ? Utf8TestResult::Utf8 : Utf8TestResult::NotUtf8;
+}
+
+std::optional<QString> decodeFaultlessUtf8(QByteArrayView bytes)
+{
+    QString text = decodeUtf8(bytes);
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    return text;
+}
+
 QString Utf8Erkennen(const QString &text)
 {
     // A character the code page lacks fails the test, so such a text is left
