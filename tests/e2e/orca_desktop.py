@@ -71,6 +71,10 @@ class Desktop:
         if not display:
             raise RuntimeError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display
+        # A German keyboard has the umlauts on keys of their own; typed on the
+        # default layout, xdotool remaps a spare key for each, and the program
+        # may read the key before the new mapping and lose the letter.
+        subprocess.run(["setxkbmap", "de"], env=self.env, check=False)
 
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                          stdout=subprocess.PIPE, text=True)
