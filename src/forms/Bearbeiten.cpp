@@ -16,7 +16,6 @@
 #include "forms/SharedFont.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGuiApplication>

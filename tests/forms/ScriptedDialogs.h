@@ -61,7 +61,8 @@ public:
         // seam gives it.
         if (before && before->isVisible()) {
             before->activateWindow();
-            QTest::qWaitFor([&before] { return QApplication::activeWindow() == before; });
+            if (!QTest::qWaitFor([&before] { return QApplication::activeWindow() == before; }))
+                ++unexpected;
         }
         return dialog.result();
     }

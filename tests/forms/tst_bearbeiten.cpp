@@ -4,6 +4,7 @@
 
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
+#include "LearnerKeys.h"
 #include "RecordingOutsiders.h"
 #include "ScriptedDialogs.h"
 #include "support/FormFixture.h"
@@ -489,9 +490,6 @@ void TestBearbeiten::aListMadeTrainedAndItsMissesPractised()
     HauptFixture f;
     QVERIFY(f.start({}, false));
     TForm1 &form = *f.form;
-    const auto key = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
-    };
     const auto typeInto = [](QWidget *w, const QString &text) { QTest::keyClicks(w, text); };
     const auto row = [](QDialog &d, int i) {
         return d.findChild<QTreeWidget *>(QStringLiteral("ListView1"))->topLevelItem(i);
@@ -502,34 +500,34 @@ void TestBearbeiten::aListMadeTrainedAndItsMissesPractised()
         [&](QDialog &editor) {
             auto &e = static_cast<TBearbeitenForm &>(editor);
             typeInto(e.Edit1, QStringLiteral("Tiere"));
-            key(Qt::Key_Tab);
+            press(Qt::Key_Tab);
             for (const char *line : {"Hund", "dog", "Katze", "cat", "Maus", "mouse"}) {
                 typeInto(e.Memo1, QString::fromLatin1(line));
-                key(Qt::Key_Return);
+                press(Qt::Key_Return);
             }
             // Back in the title field, Enter is "&Speichern".
-            key(Qt::Key_Backtab, Qt::ShiftModifier);
-            key(Qt::Key_Return);
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+            press(Qt::Key_Return);
         },
         [&](QDialog &files) {
             QVERIFY(row(files, 0));
             rows << row(files, 0)->text(0) + QLatin1Char('|') + row(files, 0)->text(1);
-            key(Qt::Key_Space);
-            key(Qt::Key_Return);
+            press(Qt::Key_Space);
+            press(Qt::Key_Return);
         }};
-    key(Qt::Key_D, Qt::ControlModifier);
+    press(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(f.dialogs.unexpected, 0);
     QCOMPARE(rows, QStringList{"Tiere|Tiere.dat"});
     QCOMPARE(form.Edit1->text(), QStringLiteral("Hund"));
 
     typeInto(QApplication::focusWidget(), QStringLiteral("dog"));
-    key(Qt::Key_Return);
+    press(Qt::Key_Return);
     typeInto(QApplication::focusWidget(), QStringLiteral("x"));
-    key(Qt::Key_Return);
+    press(Qt::Key_Return);
     typeInto(QApplication::focusWidget(), QStringLiteral("y"));
     f.dialogs.answers = {MsgResult::Ok, MsgResult::Yes, MsgResult::Ok};
-    f.dialogs.dialogScripts = {[&](QDialog &) { key(Qt::Key_Return); }};
-    key(Qt::Key_Return);
+    f.dialogs.dialogScripts = {[&](QDialog &) { press(Qt::Key_Return); }};
+    press(Qt::Key_Return);
     QCOMPARE(f.dialogs.unexpected, 0);
     QCOMPARE(f.dialogs.texts().last(),
              QStringLiteral("Die Datei \"Fehlerdatei.dat\" wurde erfolgreich angelegt!"));
@@ -539,12 +537,12 @@ void TestBearbeiten::aListMadeTrainedAndItsMissesPractised()
         auto *list = files.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             rows << list->topLevelItem(i)->text(1);
-        key(Qt::Key_Space);
-        key(Qt::Key_Down);
-        key(Qt::Key_Space);
-        key(Qt::Key_Return);
+        press(Qt::Key_Space);
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
     }};
-    key(Qt::Key_D, Qt::ControlModifier);
+    press(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(f.dialogs.unexpected, 0);
     QCOMPARE(rows, (QStringList{"Fehlerdatei.dat", "Tiere.dat"}));
     QCOMPARE(form.training().Dateien, QStringList{Datenordner() + "Fehlerdatei.dat"});

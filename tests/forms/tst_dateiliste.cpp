@@ -5,6 +5,7 @@
 #include "AccessibilityRecorder.h"
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
+#include "LearnerKeys.h"
 #include "RecordingOutsiders.h"
 #include "ScriptedDialogs.h"
 #include "support/FormFixture.h"
@@ -28,11 +29,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
 
 // A vocabulary file as the program writes it: UTF-8 with its mark.
 void writeVocabulary(const QString &path, const QStringList &lines)

@@ -5,6 +5,7 @@
 #include "AccessibilityRecorder.h"
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
+#include "LearnerKeys.h"
 
 #include "data/folders/Datenordner.h"
 #include "forms/Announcement.h"
@@ -22,27 +23,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-const QStringList tiere{QStringLiteral("Tiere"), QStringLiteral("Hund"), QStringLiteral("dog"),
-                        QStringLiteral("Katze"), QStringLiteral("cat"),  QStringLiteral("Maus"),
-                        QStringLiteral("mouse")};
-
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
-
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(focused(), Qt::Key(key), modifiers);
-}
-
-// Each character to whichever control has the focus at that moment.
-void type(const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(focused(), c.toLatin1());
-}
 
 QString topLogLine(const TForm1 &form)
 {

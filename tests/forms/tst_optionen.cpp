@@ -5,6 +5,7 @@
 
 #include "FormsTestMain.h"
 #include "HauptFixture.h"
+#include "LearnerKeys.h"
 
 #include "forms/Announcement.h"
 #include "forms/Layout.h"
@@ -21,20 +22,6 @@
 namespace {
 
 const QString SettingsKey = QStringLiteral("\\Software\\Lernwendel");
-
-const QStringList tiere{QStringLiteral("Tiere"), QStringLiteral("Hund"), QStringLiteral("dog"),
-                        QStringLiteral("Katze"), QStringLiteral("cat"),  QStringLiteral("Maus"),
-                        QStringLiteral("mouse")};
-
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
-
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(focused(), Qt::Key(key), modifiers);
-}
 
 QRadioButton *item(const QGroupBox *group, int index)
 {
