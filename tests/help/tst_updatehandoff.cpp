@@ -9,8 +9,12 @@ namespace {
 
 UpdateHandOff handOff(const QString &path, int fontSize, const QString &fontName)
 {
-    return {QStringLiteral("Lernwendel V1.23"), QStringLiteral("Lernwendel V1.23"), path,
-            QStringLiteral("Lernwendel"), fontSize, fontName};
+    return {QStringLiteral("Lernwendel V1.23"),
+            QStringLiteral("Lernwendel V1.23"),
+            path,
+            QStringLiteral("Lernwendel"),
+            fontSize,
+            fontName};
 }
 
 QByteArray contentOf(const QString &path)
@@ -51,12 +55,13 @@ void TestUpdateHandOff::fiveLinesInTheCodePage_data()
         << QStringLiteral("/home/jürgen/Übungen/lernwendel") << 12
         << QStringLiteral("Times New Roman")
         << QByteArray("Lernwendel V1.23\r\nLernwendel V1.23\r\n"
-                      "/home/j\xFCrgen/\xDC" "bungen/lernwendel\r\nLernwendel\r\n"
+                      "/home/j\xFCrgen/\xDC"
+                      "bungen/lernwendel\r\nLernwendel\r\n"
                       "12 Times New Roman\r\n");
-    QTest::newRow("outside the code page") << QStringLiteral("/home/\u0436/x") << 9
-                                           << QStringLiteral("Ц")
-                                           << QByteArray("Lernwendel V1.23\r\nLernwendel V1.23\r\n"
-                                                         "/home/?/x\r\nLernwendel\r\n9 ?\r\n");
+    QTest::newRow("outside the code page")
+        << QStringLiteral("/home/\u0436/x") << 9 << QStringLiteral("Ц")
+        << QByteArray("Lernwendel V1.23\r\nLernwendel V1.23\r\n"
+                      "/home/?/x\r\nLernwendel\r\n9 ?\r\n");
 }
 
 void TestUpdateHandOff::fiveLinesInTheCodePage()
@@ -78,8 +83,9 @@ void TestUpdateHandOff::replacesAnEarlierFile()
 {
     QTemporaryDir temp;
     const QString file = temp.filePath(UpdateHandOffFileName);
-    QVERIFY(WriteUpdateHandOff(file, handOff(QStringLiteral("/a/long/path/of/the/program"), 16,
-                                             QStringLiteral("Liberation Sans"))));
+    QVERIFY(WriteUpdateHandOff(file,
+                               handOff(QStringLiteral("/a/long/path/of/the/program"), 16,
+                                       QStringLiteral("Liberation Sans"))));
     // Shorter: nothing of the first content may stay behind.
     const UpdateHandOff second = handOff(QStringLiteral("/p"), 8, QStringLiteral("Arial"));
     QVERIFY(WriteUpdateHandOff(file, second));
