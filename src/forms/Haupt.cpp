@@ -267,11 +267,17 @@ void TForm1::createMenus()
     MenuHilfeMail =
         item(MenuHilfe, "MenuHilfeMail", QStringLiteral("Mail an den Programmierer..."));
     MenuHilfeSpenden = item(MenuHilfe, "MenuHilfeSpenden", QStringLiteral("&Spenden..."));
+    connect(MenuHilfe, &QMenu::aboutToShow, this, &TForm1::MenuHilfeClick);
+    connect(MenuHilfeInfo, &QAction::triggered, this, &TForm1::MenuHilfeInfoClick);
+    connect(MenuHilfeHomepage, &QAction::triggered, this, &TForm1::MenuHilfeHomepageClick);
+    connect(MenuHilfeUpdate, &QAction::triggered, this, &TForm1::MenuHilfeUpdateClick);
+    connect(MenuHilfeAenderungen, &QAction::triggered, this, &TForm1::MenuHilfeAenderungenClick);
+    connect(MenuHilfeMail, &QAction::triggered, this, &TForm1::MenuHilfeMailClick);
+    connect(MenuHilfeSpenden, &QAction::triggered, this, &TForm1::MenuHilfeSpendenClick);
 
-    // Their dialogs and programs are not part of this version: the items
-    // stay in place with their keys, greyed, so nothing pretends to work.
-    for (QAction *notYet : {MenuEinstHintergrund, MenuHilfeInfo, MenuHilfeHomepage, MenuHilfeUpdate,
-                            MenuHilfeAenderungen, MenuHilfeMail, MenuHilfeSpenden})
+    // Its dialog is not part of this version: the item stays in place with
+    // its key, greyed, so nothing pretends to work.
+    for (QAction *notYet : {MenuEinstHintergrund})
         notYet->setEnabled(false);
 }
 

@@ -109,6 +109,14 @@ public:
     void MenuDateiClick();
     void MenuAktClick();
     void MenuEinstSchriftClick();
+    // The help menu: opening it, then its six items.
+    void MenuHilfeClick();
+    void MenuHilfeInfoClick();
+    void MenuHilfeHomepageClick();
+    void MenuHilfeUpdateClick();
+    void MenuHilfeAenderungenClick();
+    void MenuHilfeMailClick();
+    void MenuHilfeSpendenClick();
 
     // Loads (true) or saves (false) what the program keeps between runs.
     void RegistryLadenSpeichern(bool LadenS);
