@@ -1,14 +1,11 @@
 #pragma once
 
+#include "base/ProgramTitle.h"
+
 #include <QString>
 #include <QStringList>
 
 class CurrentUserRegistry;
-
-// The hand-over key, directly under HKEY_CURRENT_USER: other processes (a
-// second start, the update program) leave requests there for the running
-// instance. It exists only while requests wait.
-inline const QString HandOverKeyName = QStringLiteral("Lernwendel");
 
 // One set of hand-over requests; an empty text requests nothing. Written as
 // the text values "ProgramParameters", "ProgramSetFocus" and "ProgramClose",

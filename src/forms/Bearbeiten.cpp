@@ -26,7 +26,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -134,7 +133,7 @@ void TBearbeitenForm::SchalterEinrichten()
     for (QPushButton *button : {Button1, Button2})
         button->resize(w, SteuerelementHoehe(button->font(), ControlKind::Button));
     const int bh = Button1->height();
-    const QSize screen = screenSize();
+    const QSize screen = ScreenArea(*this).size();
     // The window as large as the screen: its client area is what is left
     // inside the frame.
     const int CW = screen.width() - (frameGeometry().width() - width());
@@ -160,13 +159,7 @@ void TBearbeitenForm::SchalterEinrichten()
 
 void TBearbeitenForm::FensterEinrichten()
 {
-    move(DialogPosition(screenSize(), frameGeometry().size()));
-}
-
-QSize TBearbeitenForm::screenSize() const
-{
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    return screen->geometry().size();
+    PlaceDialog(*this);
 }
 
 bool TBearbeitenForm::DateiBearbeiten(const QString &Datei, const QString &Titel,

@@ -63,7 +63,6 @@ protected:
 private:
     void Edit1Change();
     void PopupMenu1Popup(const QPoint &at);
-    QSize screenSize() const;
     // Writes lines as the vocabulary file at path and says so with message;
     // false after a failed write, which the learner has been shown.
     bool schreiben(const QString &path, const QString &lines, const QString &message);

@@ -17,12 +17,10 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeWidget>
 
 namespace {
@@ -38,13 +36,6 @@ constexpr int DateiSpalte = 1;
 bool sameIgnoringCase(const QString &a, const QString &b)
 {
     return SimpleUpper(a) == SimpleUpper(b);
-}
-
-// The screen the dialog lies on, which it covers.
-const QScreen &screenOf(const QWidget &window)
-{
-    const QScreen *screen = window.screen();
-    return screen ? *screen : *QGuiApplication::primaryScreen();
 }
 
 } // namespace
@@ -178,7 +169,7 @@ void TDateilisteForm::SchalterEinrichten()
 
     // The window takes the screen's size, frame included; the client is
     // what the frame leaves.
-    const QSize client = screenOf(*this).geometry().size() - (frameGeometry().size() - size());
+    const QSize client = ScreenArea(*this).size() - (frameGeometry().size() - size());
     const int CW = client.width();
     const int CH = client.height();
 
@@ -200,9 +191,7 @@ void TDateilisteForm::SchalterEinrichten()
 
 void TDateilisteForm::FensterEinrichten()
 {
-    const QRect area = screenOf(*this).geometry();
-    const QSize frame = frameGeometry().size() - size();
-    move(area.topLeft() + DialogPosition(area.size(), size() + frame));
+    PlaceDialog(*this);
 }
 
 void TDateilisteForm::DateinamenEinlesen()

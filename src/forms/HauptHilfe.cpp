@@ -6,6 +6,7 @@
 #include "base/ProgramTitle.h"
 #include "data/folders/Datenordner.h"
 #include "forms/ModalDialogs.h"
+#include "forms/SettingsStore.h"
 #include "forms/SharedFont.h"
 #include "help/ExternalPrograms.h"
 #include "help/HelpMenuTargets.h"
@@ -16,20 +17,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontInfo>
 
 namespace {
-
-// The name of the hand-over key under which the program takes requests. The
-// key itself belongs to the start-up, which this window cannot see.
-const QString HandOverKey = QStringLiteral("Lernwendel");
-
-// The size as the settings keep it: in points, and for a font given in
-// pixels the points it shows in.
-int fontSizeOf(const QFont &font)
-{
-    return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
-}
 
 // Web and mail addresses open in the programs the desktop has for them.
 void openAddress(ExternalPrograms &programs, WindowId owner, const QString &address)
@@ -70,8 +59,8 @@ void TForm1::MenuHilfeUpdateClick()
         ProgramTitle,
         windowTitle(),
         QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
-        HandOverKey,
-        fontSizeOf(font),
+        HandOverKeyName,
+        StoredFontSize(font),
         font.family(),
     };
     if (!WriteUpdateHandOff(path, handOff)) {

@@ -1,7 +1,10 @@
 #include "forms/Layout.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextLayout>
+#include <QWidget>
 
 #include <cmath>
 
@@ -96,4 +99,16 @@ StatusPanels StatusBarPanels(int statusBarWidth)
 {
     const int first = statusBarWidth / 4;
     return {first, statusBarWidth - first};
+}
+
+QRect ScreenArea(const QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen->geometry();
+}
+
+void PlaceDialog(QWidget &dialog)
+{
+    const QRect area = ScreenArea(dialog);
+    dialog.move(area.topLeft() + DialogPosition(area.size(), dialog.frameGeometry().size()));
 }

@@ -7,6 +7,7 @@
 #include <QVector>
 
 class QFont;
+class QWidget;
 
 // The measures every window lays itself out with: sizes come from the text
 // in the learner's font, never from a design. Divisions truncate toward
@@ -36,6 +37,14 @@ QString StripAmpersands(const QString &text);
 // A dialog's top-left corner, centred on the screen one pixel up and left,
 // never off its top or left edge.
 QPoint DialogPosition(QSize screen, QSize window);
+
+// The whole area of the screen the window lies on (the primary screen while
+// it has none yet).
+QRect ScreenArea(const QWidget &window);
+
+// FensterEinrichten of every dialog: centred on its own screen, frame
+// included, by DialogPosition.
+void PlaceDialog(QWidget &dialog);
 
 // The main window's top-left corner: centred in the work area, or the work
 // area's corner when the window is maximised.

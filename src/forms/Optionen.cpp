@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -163,9 +162,7 @@ void TOptForm::SchalterEinrichten()
 
 void TOptForm::FensterEinrichten()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    move(area.topLeft() + DialogPosition(area.size(), frameGeometry().size()));
+    PlaceDialog(*this);
 }
 
 QButtonGroup *TOptForm::buttonsOf(const QGroupBox *group) const

@@ -71,13 +71,6 @@ int normalisedAnzeigetyp(std::int32_t value)
     return value > 3 ? 3 : value < 0 ? 0 : int(value);
 }
 
-int pointSizeOf(const QFont &font)
-{
-    // A font given in pixels (the font dialog's start font) has no point
-    // size of its own: the size it shows in counts.
-    return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
-}
-
 std::int32_t styleOf(const QFont &font)
 {
     return (font.italic() ? Italic : 0) | (font.bold() ? Bold : 0)
@@ -217,9 +210,16 @@ void SettingsStore::save(RegistryKey &key, const SettingsWindow &window)
     write.flag(SoundsValue, m_settings.SoundS);
     const QFont &font = m_schriftart.font;
     write.text(FontNameValue, font.family());
-    write.integer(FontSizeValue, pointSizeOf(font));
+    write.integer(FontSizeValue, StoredFontSize(font));
     write.integer(FontColorValue, valueOfColour(m_schriftart.colour));
     write.integer(FontCharSetValue, m_fontCharSet);
     write.integer(FontStyleValue, styleOf(font));
     write.integer(HintColorValue, window.HintergrundNr());
+}
+
+int StoredFontSize(const QFont &font)
+{
+    // A font given in pixels (the font dialog's start font) has no point
+    // size of its own: the size it shows in counts.
+    return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class CurrentUserRegistry;
+class QFont;
 class MessageDialog;
 class RegistryKey;
 class SettingsWindow;
@@ -48,3 +49,7 @@ private:
     MessageDialog &m_dialog;
     int m_fontCharSet = 0;
 };
+
+// The font size as the settings keep it (and the update hand-off names it):
+// in points, and for a font given in pixels the points it shows in.
+int StoredFontSize(const QFont &font);

@@ -85,6 +85,15 @@ class Desktop:
 
         self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         self.spawn(["openbox"])
+        # A program that maps its window before the window manager runs is
+        # never framed nor given the keyboard, and Orca then hears nothing of
+        # it; the manager is up once it names the current desktop.
+        deadline = time.monotonic() + 10
+        while subprocess.run(["xdotool", "get_desktop"], env=self.env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL).returncode != 0:
+            if time.monotonic() > deadline:
+                raise RuntimeError("the window manager did not start")
+            time.sleep(0.1)
         prefs = os.path.join(self.world, "orca")
         os.makedirs(prefs)
         self.spawn(["/usr/bin/python3", "-c", ORCA_LINE_BUFFERED, "-u", prefs, "--debug-file", self.log])

@@ -6,7 +6,7 @@
 
 // Only for the name's one constant: the hand-off must name the key the
 // start-up watches.
-#include "app/RegistrySettings.h"
+#include "base/ProgramTitle.h"
 
 #include <QAction>
 #include <QMenu>
